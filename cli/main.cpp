@@ -1,9 +1,44 @@
+#include "clicommand.h"
+
 #include <QCoreApplication>
-#include <QTextStream>
+
+#include <array>
+#include <cstring>
+
+namespace {
+
+// The commands in the order --help lists them. Each lives in its own file.
+const std::array<CliCommand, 0> &commands()
+{
+    static const std::array<CliCommand, 0> list{};
+    return list;
+}
+
+void printHelp(QTextStream &out)
+{
+    out << "usage: plotwright-cli COMMAND [ARGS...]\n"
+           "Reads and writes Plotwright projects and quota libraries without a window.\n\ncommands:\n";
+    for (const CliCommand &c : commands())
+        out << "  " << c.usage << '\n';
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QTextStream(stdout) << "usage: plotwright-cli COMMAND ...\n";
-    return 0;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
+        printHelp(out);
+        return args.isEmpty() ? ExitBadInput : 0;
+    }
+    const QString name = args.takeFirst();
+    for (const CliCommand &c : commands()) {
+        if (name == QLatin1String(c.name))
+            return c.run(args, out, err);
+    }
+    err << "plotwright-cli: unknown command \"" << name << "\" (see --help)\n";
+    return ExitBadInput;
 }

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "qtprinters.h"
+#include "settingsprinters.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "qtprinters.h"
+#include "settingsprinters.h"
 
 #include <gtest/gtest.h>
 

@@ -78,10 +78,8 @@ TEST_F(ProjectFileIo, OnlyPathsMentioningGzjAreRead)
         const char *name;
         ProjectLoadStatus status;
     } cases[] = {
-        {"plan.gzj", ProjectLoadStatus::Loaded},
-        {"PLAN.GZJ", ProjectLoadStatus::Loaded},
-        {"gzj-plan.txt", ProjectLoadStatus::Loaded},
-        {"plan.xml", ProjectLoadStatus::NotProjectPath},
+        {"plan.gzj", ProjectLoadStatus::Loaded},        {"PLAN.GZJ", ProjectLoadStatus::Loaded},
+        {"gzj-plan.txt", ProjectLoadStatus::Loaded},    {"plan.xml", ProjectLoadStatus::NotProjectPath},
         {"plan.gz", ProjectLoadStatus::NotProjectPath},
     };
     for (const auto &c : cases) {
@@ -110,7 +108,7 @@ TEST_F(ProjectFileIo, FileBeyondTheLimitIsRefused)
     {
         QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(f.resize(MaxProjectFileBytes + 1));  // sparse: no disk space needed
+        ASSERT_TRUE(f.resize(MaxProjectFileBytes + 1)); // sparse: no disk space needed
     }
     const ProjectLoadResult r = LoadProjectFile(file);
     EXPECT_EQ(r.status, ProjectLoadStatus::Failed);
@@ -144,7 +142,8 @@ TEST_F(ProjectFileIo, WriteBelowAFileFails)
     const QString plain = path(QStringLiteral("plain.gzj"));
     ASSERT_TRUE(writeBytes(plain, "x"));
     const ProjectSample s = goldenSample();
-    const ProjectSaveResult r = SaveProjectFile(plain + QStringLiteral("/b.gzj"), s.info, s.rates, s.page, s.rows);
+    const ProjectSaveResult r =
+        SaveProjectFile(plain + QStringLiteral("/b.gzj"), s.info, s.rates, s.page, s.rows);
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.errorText.isEmpty());
     EXPECT_EQ(readBytes(plain), QByteArray("x"));

@@ -64,7 +64,8 @@ TEST(ProjectFileMalformed, MtLineWithoutEndRunsToTheEnd)
 
 TEST(ProjectFileMalformed, WholeNumberOutOfRangeIsClamped)
 {
-    const ProjectDocument doc = ParseProjectBytes("<room checkType=\"1e40\"></room><room checkType=\"-3.9\"></room>");
+    const ProjectDocument doc =
+        ParseProjectBytes("<room checkType=\"1e40\"></room><room checkType=\"-3.9\"></room>");
     ASSERT_EQ(doc.rooms.size(), 2);
     EXPECT_EQ(doc.rooms[0].room.checkType, 2147483647);
     EXPECT_EQ(doc.rooms[1].room.checkType, -3);

@@ -33,14 +33,21 @@ QList<ProjectRoom> expectedGoldenRooms()
     living.room.windows = {Opening{1.5f, 1.2f, u(u"南窗")}};
     ConstructItem lawn;
     lawn.itemName = u(u"铺草坪");
-    lawn.itemDesc = u(u"含 ");  // a quote inside a value ends it
+    lawn.itemDesc = u(u"含 "); // a quote inside a value ends it
     lawn.categoryKind = u(u"1");
     // A percent text reads as its float divided by 100, not as the nearest float to the fraction.
-    lawn.brand = BrandData{u(u"m2"), 12.5f, 0.05f, 3.45f / 100.0f, 8.25f, 0.2f / 100.0f, 1.5f, 0.28f / 100.0f,
-                           20.0f, 0.1f, 3.333f, 0.125f, {}, {}};
-    MtLine turf{u(u"0"), u(u"草皮"), u(u"材料"), u(u"C01"), u(u"m2"), 12.345678f, 1.05f, u(u"马尼拉"), u(u"M1")};
+    lawn.brand = BrandData{u(u"m2"), 12.5f,
+                           0.05f,    3.45f / 100.0f,
+                           8.25f,    0.2f / 100.0f,
+                           1.5f,     0.28f / 100.0f,
+                           20.0f,    0.1f,
+                           3.333f,   0.125f,
+                           {},       {}};
+    MtLine turf{u(u"0"),    u(u"草皮"), u(u"材料"),   u(u"C01"), u(u"m2"),
+                12.345678f, 1.05f,      u(u"马尼拉"), u(u"M1")};
     MtLine sand{u(u"0"), u(u"沙"), u(u"机械"), u(u"C02"), u(u"t"), 80.0f, 0.1f, QString(), u(u"M2")};
-    MtLine roller{u(u"1"), u(u"压路机"), u(u"机械"), u(u"K01"), u(u"台班"), 350.5f, 0.002f, QString(), u(u"J1")};
+    MtLine roller{u(u"1"), u(u"压路机"), u(u"机械"), u(u"K01"), u(u"台班"),
+                  350.5f,  0.002f,       QString(),  u(u"J1")};
     lawn.brand.materials = {turf};
     lawn.brand.machines = {sand, roller};
     ConstructItem tree;
@@ -70,7 +77,7 @@ TEST(ProjectFileReader, GoldenFileReadsIntoRecords)
     const ProjectDocument doc = ParseProjectBytes(f.readAll());
 
     ProjectInfo info;
-    const char16_t *values[] = {u"花园一期", u"北京市朝阳区", u"客户姓名", u"项目类型", u"120.5",
+    const char16_t *values[] = {u"花园一期", u"北京市朝阳区", u"客户姓名", u"项目类型",  u"120.5",
                                 u"A-1",      u"张三",         u"联系电话", u"2024-05-01"};
     for (int i = 0; i < ProjectInfo::FieldCount; ++i)
         info.field(i) = u(values[i]);
@@ -90,9 +97,9 @@ TEST(ProjectFileReader, GoldenFileReadsIntoRecords)
 TEST(ProjectFileReader, WrittenEstimateReadsBackAndWritesTheSameFile)
 {
     ProjectSample s = goldenSample();
-    s.rows.removeFirst();                      // items ahead of a room are not read back
-    s.rows[1].item.itemDesc = u(u"含找平");    // nor are quotes inside values
-    s.rows[1].item.brand.materials.removeLast();  // a "机械" line moves lists
+    s.rows.removeFirst();                        // items ahead of a room are not read back
+    s.rows[1].item.itemDesc = u(u"含找平");      // nor are quotes inside values
+    s.rows[1].item.brand.materials.removeLast(); // a "机械" line moves lists
     s.rows[1].item.brand.materialprofit = 0.25f;
     s.rows[1].item.brand.machineprofit = 0.5f;
     s.rows[1].item.brand.tax = 0.07f;
@@ -163,10 +170,10 @@ TEST(ProjectFileReader, RoomLengthKeepsTwoDecimals)
 
 TEST(ProjectFileReader, UnnamedOpeningsAreNumberedPerList)
 {
-    const QList<ProjectRoom> rooms = ParseProjectItems(
-        u"<room name=\"r\"><door long=\"1\" width=\"2\" /><door long=\"3\" width=\"4\" />"
-        u"<window long=\"5\" width=\"6\" /><window long=\"7\" width=\"8\" /></room>"
-        u"<room name=\"s\"><door long=\"1\" width=\"1\" /></room>");
+    const QList<ProjectRoom> rooms =
+        ParseProjectItems(u"<room name=\"r\"><door long=\"1\" width=\"2\" /><door long=\"3\" width=\"4\" />"
+                          u"<window long=\"5\" width=\"6\" /><window long=\"7\" width=\"8\" /></room>"
+                          u"<room name=\"s\"><door long=\"1\" width=\"1\" /></room>");
     ASSERT_EQ(rooms.size(), 2);
     const RoomData &r = rooms[0].room;
     EXPECT_EQ(r.doors, (QList<Opening>{{1.0f, 2.0f, u(u"门1")}, {3.0f, 4.0f, u(u"门2")}}));
@@ -194,7 +201,7 @@ struct NumberCase {
 TEST(ProjectFileReader, NumbersReadAsWrittenWithPercentAsFraction)
 {
     const NumberCase cases[] = {
-        {u"loss=\"5.00%\"", 0.05f}, {u"loss=\"12.5\"", 12.5f}, {u"loss=\"\"", 0.0f},   {u"", 0.0f},
+        {u"loss=\"5.00%\"", 0.05f}, {u"loss=\"12.5\"", 12.5f}, {u"loss=\"\"", 0.0f},      {u"", 0.0f},
         {u"loss=\"abc\"", 0.0f},    {u"loss=\"-3%\"", -0.03f}, {u"loss=\"1e2\"", 100.0f},
     };
     for (const NumberCase &c : cases) {
@@ -210,7 +217,8 @@ TEST(ProjectFileReader, MachineClassifyWinsOverKind)
 {
     const QList<ProjectRoom> rooms = ParseProjectItems(
         u"<room><construction name=\"a\"><mt kind=\"0\" classify=\"机械\" name=\"x\" /><mt kind=\"1\" "
-        u"classify=\"材料\" name=\"y\" /><mt kind=\"0\" classify=\"机械 \" name=\"z\" /></construction></room>");
+        u"classify=\"材料\" name=\"y\" /><mt kind=\"0\" classify=\"机械 \" name=\"z\" "
+        u"/></construction></room>");
     ASSERT_EQ(rooms.value(0).items.size(), 1);
     const BrandData &b = rooms[0].items[0].brand;
     ASSERT_EQ(b.machines.size(), 1);
@@ -223,18 +231,18 @@ TEST(ProjectFileReader, MachineClassifyWinsOverKind)
 
 TEST(ProjectFileReader, ItemLackingAnAttributeTakesTheNextItemsValue)
 {
-    const QList<ProjectRoom> rooms = ParseProjectItems(
-        u"<room name=\"r\"><construction name=\"a\"><brand num=\"1\" /></construction>"
-        u"<construction name=\"b\"><brand num=\"2\" unit=\"m\" tax=\"5%\" /></construction>"
-        u"<construction name=\"c\"><brand num=\"3\" /></construction></room>"
-        u"<room><construction name=\"d\"><brand unit=\"株\" /></construction></room>");
+    const QList<ProjectRoom> rooms =
+        ParseProjectItems(u"<room name=\"r\"><construction name=\"a\"><brand num=\"1\" /></construction>"
+                          u"<construction name=\"b\"><brand num=\"2\" unit=\"m\" tax=\"5%\" /></construction>"
+                          u"<construction name=\"c\"><brand num=\"3\" /></construction></room>"
+                          u"<room><construction name=\"d\"><brand unit=\"株\" /></construction></room>");
     ASSERT_EQ(rooms.size(), 2);
     const QList<ConstructItem> &items = rooms[0].items;
     ASSERT_EQ(items.size(), 3);
     EXPECT_EQ(items[0].brand.unit, u(u"m"));
     EXPECT_EQ(items[0].brand.tax, 0.05f);
     EXPECT_EQ(items[1].brand.unit, u(u"m"));
-    EXPECT_EQ(items[2].brand.unit, QString());  // the search stops at the room's end
+    EXPECT_EQ(items[2].brand.unit, QString()); // the search stops at the room's end
     EXPECT_EQ(items[2].brand.tax, 0.0f);
     EXPECT_EQ(items[2].itemDesc, QString());
     EXPECT_EQ(items[0].brand.num, 1.0f);
@@ -242,9 +250,9 @@ TEST(ProjectFileReader, ItemLackingAnAttributeTakesTheNextItemsValue)
 
 TEST(ProjectFileReader, MtLinesBelongOnlyToTheirItem)
 {
-    const QList<ProjectRoom> rooms = ParseProjectItems(
-        u"<room><construction name=\"a\"></construction>"
-        u"<construction name=\"b\"><mt name=\"x\" /></construction></room>");
+    const QList<ProjectRoom> rooms =
+        ParseProjectItems(u"<room><construction name=\"a\"></construction>"
+                          u"<construction name=\"b\"><mt name=\"x\" /></construction></room>");
     ASSERT_EQ(rooms.value(0).items.size(), 2);
     EXPECT_TRUE(rooms[0].items[0].brand.materials.isEmpty());
     EXPECT_EQ(rooms[0].items[1].brand.materials.size(), 1);
@@ -276,9 +284,12 @@ TEST(ProjectFileReader, ItemBeforeTheFirstRoomIsNotRead)
 
 TEST(ProjectFileReader, DecodingSkipsMarkAndJoinsLineEnds)
 {
-    EXPECT_EQ(ProjectFileEncoding::decode("\xEF\xBB\xBF" "a\r\nb\rc\n"), u(u"a\nb\rc\n"));
+    EXPECT_EQ(ProjectFileEncoding::decode("\xEF\xBB\xBF"
+                                          "a\r\nb\rc\n"),
+              u(u"a\nb\rc\n"));
     EXPECT_EQ(ProjectFileEncoding::decode("a\r\n"), u(u"a\n"));
-    EXPECT_EQ(ProjectFileEncoding::encode(u"a\nb"), QByteArray("\xEF\xBB\xBF" "a\r\nb"));
+    EXPECT_EQ(ProjectFileEncoding::encode(u"a\nb"), QByteArray("\xEF\xBB\xBF"
+                                                               "a\r\nb"));
 }
 
 // Numbers are written and read with a point whatever the user's locale.

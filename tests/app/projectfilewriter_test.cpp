@@ -35,7 +35,8 @@ TEST(ProjectFileWriter, EmptyTableHasRateAndPageButNoRoom)
     ProjectSample s;
     const QString text = compose(s);
     EXPECT_TRUE(text.contains(QStringLiteral("<rate Profit=\"0\" Loss=\"0\" Tax=\"0\"/>")));
-    EXPECT_TRUE(text.endsWith(QStringLiteral("<pagemarginbottom>19</pagemarginbottom>\n</page>\n   </Item>\n</root>")));
+    EXPECT_TRUE(text.endsWith(
+        QStringLiteral("<pagemarginbottom>19</pagemarginbottom>\n</page>\n   </Item>\n</root>")));
     EXPECT_FALSE(text.contains(QStringLiteral("room")));
 }
 
@@ -69,9 +70,16 @@ TEST(ProjectFileWriter, RateElementFollowsEnableFlags)
     };
     for (const RateCase &c : cases) {
         ProjectSample s;
-        s.rates = {QStringLiteral("5"), QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("3"),
-                   QStringLiteral("7"), c.profit, c.loss, c.tax};
-        EXPECT_TRUE(compose(s).contains(QString::fromUtf16(c.element))) << QString::fromUtf16(c.element).toStdString();
+        s.rates = {QStringLiteral("5"),
+                   QStringLiteral("9"),
+                   QStringLiteral("9"),
+                   QStringLiteral("3"),
+                   QStringLiteral("7"),
+                   c.profit,
+                   c.loss,
+                   c.tax};
+        EXPECT_TRUE(compose(s).contains(QString::fromUtf16(c.element)))
+            << QString::fromUtf16(c.element).toStdString();
     }
 }
 
@@ -86,7 +94,7 @@ TEST(ProjectFileWriter, HeadValuesAreCleanedBeforeWriting)
     const HeadCase cases[] = {
         {0, u"", u"<name> 新工程 </name>"},
         {0, u"项目名称", u"<name> 新工程 </name>"},
-        {0, u"   ", u"<name>  </name>"},  // only empty text becomes the default name, before trimming
+        {0, u"   ", u"<name>  </name>"}, // only empty text becomes the default name, before trimming
         {0, u" 两 个 词 ", u"<name> 两个词 </name>"},
         {1, u"项目地址", u"<address>  </address>"},
         {1, u"项目地址 ", u"<address> 项目地址 </address>"},
@@ -96,7 +104,8 @@ TEST(ProjectFileWriter, HeadValuesAreCleanedBeforeWriting)
     for (const HeadCase &c : cases) {
         ProjectSample s;
         s.info.field(c.field) = QString::fromUtf16(c.value);
-        EXPECT_TRUE(compose(s).contains(QString::fromUtf16(c.written))) << QString::fromUtf16(c.written).toStdString();
+        EXPECT_TRUE(compose(s).contains(QString::fromUtf16(c.written)))
+            << QString::fromUtf16(c.written).toStdString();
     }
 }
 

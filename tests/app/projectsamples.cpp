@@ -41,7 +41,7 @@ ProjectInfo goldenInfo()
     ProjectInfo info;
     info.name = QStringLiteral("花园 一期");
     info.address = QStringLiteral(" 北京市 朝阳区 ");
-    info.customer = QStringLiteral("客户姓名");  // the form still shows its label
+    info.customer = QStringLiteral("客户姓名"); // the form still shows its label
     info.model = QString();
     info.area = QStringLiteral("120.5");
     info.number = QStringLiteral("\tA-1 ");
@@ -53,20 +53,22 @@ ProjectInfo goldenInfo()
 
 EstimateRow goldenLawn()
 {
-    EstimateRow row = itemRow(QStringLiteral("铺草坪"), QStringLiteral("含 \"找平\""), QStringLiteral("1"), 12.5f);
+    EstimateRow row =
+        itemRow(QStringLiteral("铺草坪"), QStringLiteral("含 \"找平\""), QStringLiteral("1"), 12.5f);
     BrandData &b = row.item.brand;
     b.unit = QStringLiteral("m2");
     b.loss = 0.05f;
     b.material = 8.25f;
-    b.materialprofit = 0.00205f;  // 0.20 % as a float product, 0.21 % in double
+    b.materialprofit = 0.00205f; // 0.20 % as a float product, 0.21 % in double
     b.machine = 1.5f;
-    b.machineprofit = 0.00275f;  // 0.28 % as a float product, 0.27 % in double
+    b.machineprofit = 0.00275f; // 0.28 % as a float product, 0.27 % in double
     b.laborcost = 20.0f;
     b.laborprofit = 0.1f;
     b.management = 3.333f;
     b.managementprofit = 0.125f;
     b.tax = 0.0345f;
-    MtLine turf = mtLine(QStringLiteral("M1"), QStringLiteral("草皮"), QStringLiteral("材料"), 12.345678f, 1.05f);
+    MtLine turf =
+        mtLine(QStringLiteral("M1"), QStringLiteral("草皮"), QStringLiteral("材料"), 12.345678f, 1.05f);
     turf.kind = QStringLiteral("0");
     turf.code = QStringLiteral("C01");
     turf.unit = QStringLiteral("m2");
@@ -75,7 +77,8 @@ EstimateRow goldenLawn()
     sand.kind = QStringLiteral("0");
     sand.code = QStringLiteral("C02");
     sand.unit = QStringLiteral("t");
-    MtLine roller = mtLine(QStringLiteral("J1"), QStringLiteral("压路机"), QStringLiteral("机械"), 350.5f, 0.002f);
+    MtLine roller =
+        mtLine(QStringLiteral("J1"), QStringLiteral("压路机"), QStringLiteral("机械"), 350.5f, 0.002f);
     roller.kind = QStringLiteral("1");
     roller.code = QStringLiteral("K01");
     roller.unit = QStringLiteral("台班");
@@ -97,7 +100,8 @@ ProjectSample goldenSample()
     s.rates.taxEnabled = true;
     s.page.pagesize = QStringLiteral("A3");
 
-    EstimateRow early = itemRow(QStringLiteral("前置项"), QStringLiteral("无房间"), QStringLiteral("3"), 1.0f);
+    EstimateRow early =
+        itemRow(QStringLiteral("前置项"), QStringLiteral("无房间"), QStringLiteral("3"), 1.0f);
     early.item.brand.unit = QStringLiteral("m2");
     early.item.brand.material = 2.0f;
     early.item.brand.laborcost = 3.0f;
@@ -118,7 +122,7 @@ ProjectSample goldenSample()
     fence.item.brand.loss = 1.0f;
     s.rows.append(fence);
     EstimateRow other;
-    other.kind = QStringLiteral("subtotal");  // rows of other kinds leave no trace in the file
+    other.kind = QStringLiteral("subtotal"); // rows of other kinds leave no trace in the file
     other.room.name = QStringLiteral("不写");
     s.rows.append(other);
     return s;

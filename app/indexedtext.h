@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+// Answers the searches of the attribute readers over one text from sorted
+// lists of positions, so that many lookups from many start positions cost one
+// pass over the text per key instead of one pass per lookup. The answers are
+// exactly those of QStringView::indexOf, ReadAttributeText and
+// ReadAttributeNumber on the same text.
+class IndexedText
+{
+public:
+    explicit IndexedText(QStringView text);
+
+    // Position of `key` at or after `from`, -1 when there is none.
+    qsizetype indexOf(QStringView key, qsizetype from);
+    QString attributeText(QStringView key, qsizetype from);
+    float attributeNumber(QStringView key, qsizetype from);
+
+private:
+    const QList<qsizetype> &positionsOf(QStringView key);
+    static qsizetype firstAtOrAfter(const QList<qsizetype> &positions, qsizetype from);
+
+    QStringView m_text;
+    QList<qsizetype> m_quotes;
+    QHash<QString, QList<qsizetype>> m_positions;
+};

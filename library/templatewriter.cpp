@@ -27,7 +27,7 @@ QString percent(float rate)
 
 QString attr(QStringView name, const QString &value)
 {
-    return name + QStringLiteral("=\"") + value + u'"';
+    return name.toString() + QStringLiteral("=\"") + value + u'"';
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 // command name and returns the process exit code (0 success, 2 bad input).
 struct CliCommand {
     const char *name;
-    const char *usage;  // one line shown by --help
+    const char *usage; // one line shown by --help
     int (*run)(const QStringList &args, QTextStream &out, QTextStream &err);
 };
 

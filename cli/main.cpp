@@ -1,4 +1,6 @@
 #include "clicommand.h"
+#include "templatejsoncommand.h"
+#include "templateresavecommand.h"
 
 #include <QCoreApplication>
 
@@ -8,9 +10,15 @@
 namespace {
 
 // The commands in the order --help lists them. Each lives in its own file.
-const std::array<CliCommand, 0> &commands()
+const std::array<CliCommand, 2> &commands()
 {
-    static const std::array<CliCommand, 0> list{};
+    static const std::array<CliCommand, 2> list{{
+        {"template-json", "template-json TEMPLATE [--user NAME]   print a template's items as JSON",
+         runTemplateJson},
+        {"template-resave",
+         "template-resave IN OUT [--lock] [--user NAME]   read a template and write it again",
+         runTemplateResave},
+    }};
     return list;
 }
 

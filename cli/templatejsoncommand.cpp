@@ -1,0 +1,28 @@
+#include "templatejsoncommand.h"
+
+#include "clicommand.h"
+#include "templatearguments.h"
+#include "templatejson.h"
+
+#include "library/quotalibrary.h"
+
+int runTemplateJson(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    const std::optional<TemplateArguments> parsed = TemplateArguments::parse(args, 1, false);
+    if (!parsed) {
+        err << "template-json: usage: template-json TEMPLATE [--user NAME]\n";
+        return ExitBadInput;
+    }
+    QuotaLibrary library;
+    library.setCurrentUserName(parsed->user);
+    const QString &path = parsed->paths.first();
+    const bool accepted = library.LoadTemplate(path, QString());
+    out << QString::fromStdString(
+               TemplateJson::document(accepted, library.canEditTemplate(), library.items()))
+        << '\n';
+    if (!accepted) {
+        err << "template-json: not a readable template: " << path << '\n';
+        return ExitBadInput;
+    }
+    return 0;
+}

@@ -1,0 +1,62 @@
+#include "quotalibrary.h"
+
+#include "templateparser.h"
+#include "templatetext.h"
+#include "templatewriter.h"
+
+namespace {
+
+// Apostrophes are read as double quotes, so both quotings of an attribute work.
+QString withDoubleQuotes(QString text)
+{
+    text.replace(u'\'', u'"');
+    return text;
+}
+
+} // namespace
+
+bool QuotaLibrary::LoadTemplate(const QString &path, const QString &mainLibraryPath)
+{
+    const std::optional<QString> read = TemplateText::read(path);
+    if (!read)
+        return false;
+    if (!read->contains(u"Plotwright") && !path.contains(u"Plotwright.xml"))
+        return false;
+    const QString text = withDoubleQuotes(*read);
+    if (!text.contains(u"<project"))
+        return false;
+    if (path == mainLibraryPath)
+        m_mainLibraryText = *read;
+    m_items = TemplateParser::readItems(text);
+    m_canEditTemplate = TemplateParser::userMayEdit(text, m_currentUserName);
+    return true;
+}
+
+bool QuotaLibrary::LoadTemplateItemsOnly(const QString &path, const QString &mainLibraryPath)
+{
+    const std::optional<QString> read = TemplateText::read(path);
+    if (!read)
+        return false;
+    if (path == mainLibraryPath)
+        m_mainLibraryText = *read;
+    m_items = TemplateParser::readItemsOnly(withDoubleQuotes(*read));
+    return true;
+}
+
+QString QuotaLibrary::templateText() const
+{
+    const bool locked = m_lockOnSave && !m_currentUserName.isEmpty();
+    return TemplateWriter::text(m_items, locked ? m_currentUserName : QString());
+}
+
+bool QuotaLibrary::WriteTemplate(const QString &path, QString *error) const
+{
+    return TemplateText::write(path, templateText(), error);
+}
+
+bool QuotaLibrary::writeBackMainLibrary(const QString &mainLibraryPath) const
+{
+    if (!m_mainLibraryWriteBack || m_mainLibraryText.size() <= 10)
+        return true;
+    return TemplateText::write(mainLibraryPath, m_mainLibraryText);
+}

@@ -1,0 +1,39 @@
+#include "templatetext.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+std::optional<QString> TemplateText::read(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || file.size() > MaxFileBytes || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return decode(file.readAll());
+}
+
+QString TemplateText::decode(const QByteArray &bytes)
+{
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+QByteArray TemplateText::encode(const QString &text)
+{
+    QString lines = text;
+    lines.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return QByteArrayLiteral("\xEF\xBB\xBF") + lines.toUtf8();
+}
+
+bool TemplateText::write(const QString &path, const QString &text, QString *error)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = encode(text);
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!ok && error)
+        *error = file.errorString();
+    return ok;
+}

@@ -12,7 +12,9 @@ const GridCell DefaultCell;
 
 } // namespace
 
-Grid::Grid(QObject *parent) : QObject(parent) {}
+Grid::Grid(QObject *parent) : QObject(parent)
+{
+}
 
 Grid::Grid(int rows, int columns, QObject *parent) : QObject(parent)
 {
@@ -57,7 +59,8 @@ void Grid::setColumnCount(int columns)
 
 void Grid::insertRows(int before, int count)
 {
-    if (count <= 0 || before < 0 || before > rowCount() || count > std::numeric_limits<int>::max() - rowCount())
+    if (count <= 0 || before < 0 || before > rowCount() ||
+        count > std::numeric_limits<int>::max() - rowCount())
         return;
     const bool single = beginShapeChange();
     if (single)
@@ -143,7 +146,10 @@ void Grid::removeColumns(int first, int count)
 GridRange Grid::reshapeColumns(int columns, int changeAt, int count, bool inserting)
 {
     const int oldColumns = m_rows.columns();
-    const QList<GridRange> merges = mergedRanges();
+    // The column list has already changed; the cells still have the old width.
+    const QList<GridRange> merges = rowCount() > 0 && oldColumns > 0
+                                        ? m_merges.intersecting({0, 0, rowCount() - 1, oldColumns - 1})
+                                        : QList<GridRange>();
     m_rows.reshape(columns, [&](int, GridCell *from, GridCell *to) {
         for (int column = 0; column < oldColumns; ++column) {
             const int target = inserting ? (column < changeAt ? column : column + count)
@@ -575,8 +581,8 @@ void Grid::fitRowHeight(int row, const GridTextMeasure &measure)
         if (width == 0)
             continue;
         const GridCell &cell = m_rows.cell(row, column);
-        tallest = std::max(tallest, measure.textHeight(cell.text, font(row, column), width,
-                                                       cell.has(GridCell::Wrap)));
+        tallest = std::max(tallest,
+                           measure.textHeight(cell.text, font(row, column), width, cell.has(GridCell::Wrap)));
     }
     if (tallest >= 0)
         setRowHeight(row, tallest);

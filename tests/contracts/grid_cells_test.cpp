@@ -2,8 +2,8 @@
 #include "contracts/gridtextmeasure.h"
 #include "gridtestsupport.h"
 
-#include <QTemporaryDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -228,7 +228,7 @@ TEST(GridCells, FitRowHeightTakesTheTallestSingleRowCell)
     grid.setText(1, 1, QString(7, 'x'));   // 3 lines of 3
     grid.setText(1, 2, QString(100, 'x')); // merged over two rows: ignored
     grid.merge({1, 2, 2, 2});
-    grid.setText(1, 3, QString(12, 'x'));  // merged over two columns, 60 wide: 2 lines
+    grid.setText(1, 3, QString(12, 'x')); // merged over two columns, 60 wide: 2 lines
     grid.merge({1, 3, 1, 4});
     grid.fitRowHeight(1, LengthMeasure());
     EXPECT_EQ(grid.rowHeight(1), 60);

@@ -59,8 +59,7 @@ void Grid::setColumnCount(int columns)
 
 void Grid::insertRows(int before, int count)
 {
-    if (count <= 0 || before < 0 || before > rowCount() ||
-        count > std::numeric_limits<int>::max() - rowCount())
+    if (count <= 0 || before < 0 || before > rowCount() || count > MaxRows - rowCount())
         return;
     const bool single = beginShapeChange();
     if (single)
@@ -113,8 +112,7 @@ GridRange Grid::applyRowsRemoved(int first, int count)
 
 void Grid::insertColumns(int before, int count)
 {
-    if (count <= 0 || before < 0 || before > columnCount() ||
-        count > std::numeric_limits<qint16>::max() - columnCount())
+    if (count <= 0 || before < 0 || before > columnCount() || count > MaxColumns - columnCount())
         return;
     const bool single = beginShapeChange();
     if (single)

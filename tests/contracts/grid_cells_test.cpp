@@ -115,6 +115,8 @@ TEST(GridCells, AccessOutsideTheGridIsHarmless)
     grid.insertRows(3, 1);
     grid.insertRows(-1, 1);
     grid.insertRows(0, -4);
+    grid.insertRows(0, INT_MAX);
+    grid.setColumnCount(INT_MAX);
     grid.removeRows(2, 1);
     grid.removeRows(-1, 1);
     grid.removeColumns(5, 1);

@@ -117,7 +117,9 @@ CellEdit Estimate::editCell(int index, int column, const QString &text)
     const QString typed = NumberEdit::withoutLeadingBlanks(text).toString();
     ConstructItem &item = m_rows[index].item;
     if (column <= UnitColumn) {
-        QString &field = column == NameColumn ? item.itemName : column == DescColumn ? item.itemDesc : item.brand.unit;
+        QString &field = column == NameColumn   ? item.itemName
+                         : column == DescColumn ? item.itemDesc
+                                                : item.brand.unit;
         if (!typed.isEmpty()) {
             field = typed;
             edit.change.applied = true;
@@ -157,8 +159,8 @@ EstimateChange Estimate::repriceItem(int index, const ConstructItem &edited)
     EstimateChange change;
     change.applied = true;
     change.itemRows = {index};
-    change.itemColumns = columnRange(CellText::NameColumn, CellText::UnitColumn)
-                         + columnRange(CellText::MaterialPriceColumn, CellText::TotalColumn);
+    change.itemColumns = columnRange(CellText::NameColumn, CellText::UnitColumn) +
+                         columnRange(CellText::MaterialPriceColumn, CellText::TotalColumn);
     change.roomRows = {room};
     change.totalsChanged = true;
     return change;
@@ -269,7 +271,8 @@ EstimateChange Estimate::applyRateToAll(RateKind kind, const RateSettings &rates
         m_totals.projectManagement += room.managementSubtotal;
         change.roomRows << k;
     }
-    change.itemColumns = kind == RateKind::Profit ? columnRange(CellText::MaterialPriceColumn, CellText::LaborPriceColumn)
+    change.itemColumns = kind == RateKind::Profit
+                             ? columnRange(CellText::MaterialPriceColumn, CellText::LaborPriceColumn)
                          : kind == RateKind::Loss ? QList<int>{CellText::LossColumn}
                                                   : QList<int>{CellText::TaxColumn};
     change.itemColumns += subtotalColumns();

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "documentstate.h"
+#include "estimatechange.h"
+#include "estimaterecords.h"
+#include "pricing.h"
+
+#include <QList>
+#include <QString>
+
+// Where an item goes: the room that receives it, the first row of its
+// category group (-1 when the room has none) and the insertion index.
+struct InsertPlace {
+    int room = -1;
+    int groupFirst = -1;
+    int index = -1;
+};
+
+// The in-memory estimate: the ordered rows (each room followed by its items),
+// the running project sums, the display precision and the idle flag that
+// tells the views whether the rows may be edited. It knows no grid: every
+// mutating operation reports what it changed as an EstimateChange.
+class Estimate
+{
+public:
+    const QList<EstimateRow> &rows() const { return m_rows; }
+    int rowCount() const { return int(m_rows.size()); }
+    const ProjectTotals &totals() const { return m_totals; }
+    Precision precision() const { return m_precision; }
+
+    // False while an operation on the estimate (or a rebuild of a bill list) runs.
+    bool isIdle() const { return m_idle; }
+    void setIdle(bool idle) { m_idle = idle; }
+
+    EstimateChange appendRoom(const QString &name);
+    EstimateChange appendRoom(const RoomData &room);
+
+    // Puts a copy of the item into the room holding requestedIndex (clamped to
+    // the rows), at the end of its category group; applies the quantity and
+    // project rates, prices it and keeps the sums. Marks the document modified.
+    // Refused while the estimate has no rows.
+    EstimateChange insertItem(int requestedIndex, const ConstructItem &item, const RateSettings &rates,
+                              DocumentState &document);
+    InsertPlace placeFor(int requestedIndex, const QString &categoryKind) const;
+
+    // An edit that ended in a cell of an item row (columns 3-12 act).
+    CellEdit editCell(int index, int column, const QString &text);
+
+    // Replaces the item of a construct row (after its resources were edited) and reprices it.
+    EstimateChange repriceItem(int index, const ConstructItem &edited);
+
+    // Removes a construct row, or a room row with all its items.
+    EstimateChange removeRow(int index);
+
+    // Sets one project rate on every item and rebuilds the sums; refused unless the rate's flag is set.
+    EstimateChange applyRateToAll(RateKind kind, const RateSettings &rates);
+
+    // Changes the shown decimals; no stored value changes. Refused outside 0-2.
+    EstimateChange setPrecision(Precision precision);
+
+    // A project total that reads as negative becomes 0; the label texts follow.
+    void refreshTotals();
+    QString projectTotalText() const;
+    QString summaryLine() const;
+
+    // Empties the rows and zeroes the project sums; precision and idle flag stay.
+    void clear();
+
+    // The room of a row: the nearest room row at or above it, -1 when none.
+    int roomOf(int index) const;
+    // The index after the last item of the room at roomIndex.
+    int roomEnd(int roomIndex) const;
+    // The number of room rows above a row.
+    int roomOrdinal(int index) const;
+    // The first row of a construct row's category group and its number in that group.
+    int groupFirstRow(int index) const;
+    int itemNumber(int index) const;
+
+private:
+    bool isValid(int index) const { return index >= 0 && index < m_rows.size(); }
+    void subtractFromSums(int index, int room);
+    void addToSums(int index, int room);
+    EstimateChange removeItemRow(int index);
+    EstimateChange removeRoomRow(int index);
+    void zeroTotalsIfNotPositive();
+
+    QList<EstimateRow> m_rows;
+    ProjectTotals m_totals;
+    Precision m_precision = 2;
+    bool m_idle = false;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "celltext.h"
+
+#include <QList>
+
+// What an estimate operation changed, so that the views can mirror it.
+// Indices are estimate row indices (table row = index + 3, bill row = index + 6)
+// and are valid after the operation.
+struct EstimateChange {
+    // False when the operation was refused and nothing changed.
+    bool applied = false;
+
+    // An inserted construct row, its number in its group, and the first row of
+    // the group whose column-1 cells are merged down to it (-1: the cell stands alone).
+    int insertedRow = -1;
+    int insertedNumber = 0;
+    int groupFirstRow = -1;
+
+    // Rows removed before the operation's end: [removedFirst, removedFirst + removedCount).
+    int removedFirst = -1;
+    int removedCount = 0;
+    // After removing a construct row: the rest of its group, whose numbers went down by one;
+    // when the removed row headed the group, these rows form the group anew (merge column 1).
+    QList<int> renumberedRows;
+    bool groupHeadRemoved = false;
+
+    // Construct rows whose cells in itemColumns must be rewritten.
+    QList<int> itemRows;
+    QList<int> itemColumns;
+    // Room rows whose total cell must be rewritten, in roomTotalForm.
+    QList<int> roomRows;
+    CellText::RoomTotalForm roomTotalForm = CellText::RoomTotalForm::WithBlank;
+    // The project total label and the summary line must be rewritten.
+    bool totalsChanged = false;
+    // Code for the bill lists after a project rate was applied (0 profit, 1 loss or tax), else -1.
+    int billNoticeCode = -1;
+};
+
+// The result of an edit of one cell of an item row.
+struct CellEdit {
+    // False: the grids keep what they show (a room row, a header, columns 1-2 or 13-18, busy estimate).
+    bool handled = false;
+    // What the edited cell shows now in both grids (the stored value, changed or not).
+    QString cellText;
+    EstimateChange change;
+};

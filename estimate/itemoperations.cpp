@@ -63,8 +63,9 @@ bool ItemOperations::roomHoldsItemNamed(int roomIndex, const QString &name) cons
     if (roomIndex < 0)
         return false;
     const int end = estimate.roomEnd(roomIndex);
+    // Blanks are ignored as in the library search, so a companion written with a blank counts too.
     for (int i = roomIndex + 1; i < end; ++i) {
-        if (estimate.rows().at(i).item.itemName == name)
+        if (QString(estimate.rows().at(i).item.itemName).remove(QLatin1Char(' ')) == name)
             return true;
     }
     return false;

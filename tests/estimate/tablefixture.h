@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <optional>
 
 // A library held as a plain list; tree nodes are the list positions + 100.
@@ -71,7 +70,9 @@ struct FakeLibrary : LibraryItems {
 
 // Answers prompts from a queue and records what was shown.
 struct FakePrompter : Prompter {
-    std::deque<std::optional<QString>> names;
+    // Typed names in order; Skip stands for the user pressing "跳过".
+    static inline const QString Skip = QStringLiteral("<skip>");
+    QStringList names;
     int answer = Prompter::Yes;
     QList<int> asked;
     QList<int> notified;
@@ -84,10 +85,11 @@ struct FakePrompter : Prompter {
     void notify(int message, int) override { notified << message; }
     std::optional<QString> promptRoomName(const QString &defaultName) override
     {
-        if (names.empty())
+        if (names.isEmpty())
             return defaultName;
-        auto name = names.front();
-        names.pop_front();
+        const QString name = names.takeFirst();
+        if (name == Skip)
+            return std::nullopt;
         return name;
     }
 };

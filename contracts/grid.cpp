@@ -83,13 +83,15 @@ void Grid::removeRows(int first, int count)
     const bool single = beginShapeChange();
     if (single)
         emit rowsAboutToBeRemoved(first, first + count - 1);
-    applyRowsRemoved(first, count);
+    const GridRange merges = applyRowsRemoved(first, count);
     if (single)
         emit rowsRemoved(first, first + count - 1);
+    notifyMerges(merges);
     clampActiveCell();
 }
 
-void Grid::applyRowsRemoved(int first, int count)
+// Answers the area of the merged ranges that changed shape.
+GridRange Grid::applyRowsRemoved(int first, int count)
 {
     const QList<GridRange> hit = columnCount() > 0
                                      ? m_merges.intersecting({first, 0, first + count - 1, columnCount() - 1})
@@ -103,7 +105,7 @@ void Grid::applyRowsRemoved(int first, int count)
         m_merges.link(after); // rewrites the links, and unmerges a range left with one cell
         changed = changed.united(after);
     }
-    notifyMerges(changed);
+    return changed;
 }
 
 void Grid::insertColumns(int before, int count)
@@ -115,9 +117,10 @@ void Grid::insertColumns(int before, int count)
     if (single)
         emit columnsAboutToBeInserted(before, before + count - 1);
     m_columns.insert(m_columns.begin() + before, std::size_t(count), GridColumn());
-    reshapeColumns(columnCount(), before, count, true);
+    const GridRange merges = reshapeColumns(columnCount(), before, count, true);
     if (single)
         emit columnsInserted(before, before + count - 1);
+    notifyMerges(merges);
 }
 
 void Grid::removeColumns(int first, int count)
@@ -129,14 +132,15 @@ void Grid::removeColumns(int first, int count)
     if (single)
         emit columnsAboutToBeRemoved(first, first + count - 1);
     m_columns.erase(m_columns.begin() + first, m_columns.begin() + first + count);
-    reshapeColumns(columnCount(), first, count, false);
+    const GridRange merges = reshapeColumns(columnCount(), first, count, false);
     if (single)
         emit columnsRemoved(first, first + count - 1);
+    notifyMerges(merges);
     clampActiveCell();
 }
 
 // Columns change rarely, so every row is rebuilt and every merge moved by the same rule as for rows.
-void Grid::reshapeColumns(int columns, int changeAt, int count, bool inserting)
+GridRange Grid::reshapeColumns(int columns, int changeAt, int count, bool inserting)
 {
     const int oldColumns = m_rows.columns();
     const QList<GridRange> merges = mergedRanges();
@@ -160,7 +164,7 @@ void Grid::reshapeColumns(int columns, int changeAt, int count, bool inserting)
         if (after.isValid() && after != range)
             changed = changed.united(after);
     }
-    notifyMerges(changed);
+    return changed;
 }
 
 void Grid::clampActiveCell()

@@ -176,8 +176,8 @@ private:
     template <class Change> void changeRange(const GridRange &range, Change change);
     quint16 internName(QStringList &names, const QString &name);
 
-    void applyRowsRemoved(int first, int count);
-    void reshapeColumns(int columns, int changeAt, int count, bool inserting);
+    GridRange applyRowsRemoved(int first, int count);
+    GridRange reshapeColumns(int columns, int changeAt, int count, bool inserting);
     void clampActiveCell();
 
     bool beginShapeChange();

@@ -225,6 +225,25 @@ EstimateChange Estimate::removeRoomRow(int index)
     return change;
 }
 
+bool Estimate::renameRoom(int index, const QString &name)
+{
+    if (!isValid(index) || !m_rows[index].isRoom())
+        return false;
+    m_rows[index].room.name = name;
+    return true;
+}
+
+bool Estimate::moveRows(int first, int count, int destination)
+{
+    if (count <= 0 || first < 0 || first + count > rowCount() || destination < 0 || destination > rowCount() - count)
+        return false;
+    const QList<EstimateRow> moved = m_rows.mid(first, count);
+    m_rows.remove(first, count);
+    for (int k = 0; k < count; ++k)
+        m_rows.insert(destination + k, moved.at(k));
+    return true;
+}
+
 void Estimate::zeroTotalsIfNotPositive()
 {
     if (m_totals.projectTotal <= 0.0f)

@@ -52,6 +52,12 @@ public:
     // Removes a construct row, or a room row with all its items.
     EstimateChange removeRow(int index);
 
+    // Gives a room row a new name; false when the row is not a room.
+    bool renameRoom(int index, const QString &name);
+    // Moves `count` construct rows starting at `first` so that they start at `destination`,
+    // an index counted after their removal. Sums do not change. False when out of range.
+    bool moveRows(int first, int count, int destination);
+
     // Sets one project rate on every item and rebuilds the sums; refused unless the rate's flag is set.
     EstimateChange applyRateToAll(RateKind kind, const RateSettings &rates);
 

@@ -1,0 +1,598 @@
+#include "budgettable.h"
+
+#include "prompter.h"
+#include "roompictures.h"
+#include "tablesharedstate.h"
+
+#include "contracts/grid.h"
+
+namespace {
+
+constexpr int TitleRowHeight = 31;
+constexpr int RoomRowHeight = 30;
+constexpr int BillRoomRowHeight = 25;
+constexpr int BillColumns = 17;  // the bill shows columns 1-17 of an estimate row
+constexpr int LastTextColumn = 17;
+
+GridRange cells(int row, int first, int last)
+{
+    return {row, first, row, last};
+}
+
+QString withoutLeadingBlanks(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text.at(i).isSpace())
+        ++i;
+    return text.mid(i);
+}
+
+} // namespace
+
+BudgetTable::BudgetTable(const Parts &parts)
+    : m_estimate(parts.estimate), m_table(parts.table), m_bill(parts.bill), m_document(parts.document),
+      m_rates(parts.rates), m_shared(parts.shared), m_pictures(parts.pictures), m_prompter(parts.prompter)
+{
+}
+
+// ---- set-up ---------------------------------------------------------------
+
+void BudgetTable::setUpGrid(const QString &iconFolder)
+{
+    m_table.setColumnCount(ColumnCount);
+    m_table.setRowCount(50);
+    m_table.setFixedRowCount(TableHeaderRows);
+    m_table.setFixedColumnCount(1);
+    setUpHeader();
+    const ColumnLayout::Widths initial = ColumnLayout::initialWidths();
+    for (int c = 0; c <= 16; ++c)
+        m_table.setColumnWidth(c, initial[c]);
+    m_columnWidths = initial;
+    const struct {
+        const char *key;
+        const char *file;
+    } icons[] = {{"new_file", "/icon/BTN_NewFile.bmp"},
+                 {"del", "/icon/del.bmp"},
+                 {"del_Dark", "/icon/del_Dark.bmp"},
+                 {"More_Blue", "/icon/Icon_More_Blue.bmp"}};
+    for (const auto &icon : icons)
+        m_table.addImageFile(QString::fromLatin1(icon.key), iconFolder + QString::fromLatin1(icon.file));
+    setUpAddRoomRow();
+}
+
+void BudgetTable::setUpHeader()
+{
+    m_table.setRangeBackground(cells(0, 1, 18), White);
+    m_table.setText(0, 1, QStringLiteral("新工程"));
+    m_table.merge(cells(0, 1, 12));
+    m_table.setAlignment(0, 1, GridAlignment::Centre);
+    m_table.merge(cells(0, 13, 18));
+    m_table.setFontSize(0, 1, 12);
+    m_table.setFontSize(0, 13, 12);
+    m_table.setRowHeight(0, TitleRowHeight);
+
+    m_table.setRangeBackground({1, 1, 2, 18}, HeaderGrey);
+    m_table.setRangeAlignment({1, 1, 2, 18}, GridAlignment::Centre);
+    const QStringList titles = {QStringLiteral("施工项目"), {}, {}, QStringLiteral("取材标准及施工说明"),
+                                QStringLiteral("单位"), QStringLiteral("工程量"), QStringLiteral("损耗"),
+                                QStringLiteral("税金"), QStringLiteral("单价"), {}, {}, {},
+                                QStringLiteral("材料小计"), QStringLiteral("机械台班小计"),
+                                QStringLiteral("人工小计"), QStringLiteral("管理费小计"), QStringLiteral("合计"),
+                                QStringLiteral("操作")};
+    for (int c = 1; c <= 18; ++c)
+        m_table.setText(1, c, titles.at(c - 1));
+    const QStringList prices = {QStringLiteral("材料"), QStringLiteral("机械台班"), QStringLiteral("人工"),
+                                QStringLiteral("管理费")};
+    for (int c = 9; c <= 12; ++c)
+        m_table.setText(2, c, prices.at(c - 9));
+    m_table.merge({1, 1, 2, 3});
+    m_table.merge(cells(1, 9, 12));
+    for (int c : {4, 5, 6, 7, 8, 13, 14, 15, 16, 17, 18})
+        m_table.merge({1, c, 2, c});
+}
+
+void BudgetTable::setUpAddRoomRow()
+{
+    const int row = addRoomGridRow();
+    m_table.merge(cells(row, 1, 18));
+    m_table.setAlignment(row, 1, GridAlignment::Centre);
+    m_table.setImage(row, 1, QStringLiteral("new_file"));
+    m_table.setRangeBackground(cells(row, 1, 18), RoomGrey);
+    m_table.setRowHeight(row, RoomRowHeight);
+}
+
+// ---- items ----------------------------------------------------------------
+
+bool BudgetTable::insertItem(int requestedGridRow, const ConstructItem &source)
+{
+    m_document.modified = true;
+    m_estimate.setIdle(false);
+    if (m_estimate.rowCount() == 0)
+        return false;
+    clearHighlight();
+    const EstimateChange change =
+        m_estimate.insertItem(requestedGridRow - TableHeaderRows, source, m_rates, m_document);
+    if (!change.applied)
+        return false;
+    const int i = change.insertedRow;
+    insertGridRows(i, 1);
+    showChange(change);
+    writeItemNumber(i, change.insertedNumber);
+    m_table.setImage(i + TableHeaderRows, OperationColumn, QStringLiteral("del"));
+    if (change.groupFirstRow >= 0)
+        mergeGroup(change.groupFirstRow, i);
+    styleItemRow(i);
+    m_estimate.setIdle(true);
+    return true;
+}
+
+void BudgetTable::insertGridRows(int index, int count)
+{
+    m_table.insertRows(index + TableHeaderRows, count);
+    m_bill.insertRows(index + BillHeaderRows, count);
+    const GridRange tableRows{index + TableHeaderRows, 1, index + TableHeaderRows + count - 1, ColumnCount - 1};
+    const GridRange billRows{index + BillHeaderRows, 1, index + BillHeaderRows + count - 1, BillColumns};
+    m_table.setRangeBackground(tableRows, White);
+    m_table.setRangeLocked(tableRows, false);
+    m_bill.setRangeBackground(billRows, White);
+    m_bill.setRangeLocked(billRows, false);
+}
+
+void BudgetTable::removeGridRows(int firstIndex, int count)
+{
+    if (count <= 0)
+        return;
+    m_table.removeRows(firstIndex + TableHeaderRows, count);
+    m_bill.removeRows(firstIndex + BillHeaderRows, count);
+}
+
+void BudgetTable::writeBoth(int index, int column, const QString &text)
+{
+    m_table.setText(index + TableHeaderRows, column, text);
+    m_bill.setText(index + BillHeaderRows, column, text);
+}
+
+void BudgetTable::writeItemRow(int index)
+{
+    const EstimateRow &row = m_estimate.rows().at(index);
+    const Precision precision = m_estimate.precision();
+    writeBoth(index, CellText::CategoryColumn, row.item.categoryKind);
+    for (int c = CellText::NameColumn; c <= LastTextColumn; ++c)
+        writeBoth(index, c, CellText::itemCell(row, c, precision));
+    writeItemNumber(index, m_estimate.itemNumber(index));
+    m_table.setImage(index + TableHeaderRows, OperationColumn, QStringLiteral("del"));
+}
+
+void BudgetTable::writeItemNumber(int index, int number)
+{
+    writeBoth(index, CellText::NumberColumn, CellText::itemNumberText(number));
+}
+
+void BudgetTable::styleItemRow(int index)
+{
+    const int row = index + TableHeaderRows;
+    m_table.setRangeBackground(cells(row, 1, 18), White);
+    m_table.setRangeAlignment(cells(row, 1, 18), GridAlignment::Centre);
+    m_table.setAlignment(row, CellText::DescColumn, GridAlignment::LeftTop);
+    m_table.setRangeAlignment(cells(row, 13, 17), GridAlignment::RightMiddle);
+    m_table.setRangeWrap(cells(row, 1, 18), true);
+    m_table.setRangeLocked(cells(row, 1, 2), true);
+    m_table.setRangeLocked(cells(row, 3, 12), false);
+    m_table.setRangeLocked(cells(row, 13, 18), true);
+    fitRow(row);
+    styleBillRow(index + BillHeaderRows);
+}
+
+void BudgetTable::styleBillRow(int billRow)
+{
+    m_bill.setRangeBackground(cells(billRow, 1, BillColumns), White);
+    m_bill.setRangeAlignment(cells(billRow, 1, 12), GridAlignment::Centre);
+    m_bill.setAlignment(billRow, CellText::DescColumn, GridAlignment::LeftTop);
+    m_bill.setRangeAlignment(cells(billRow, 13, 17), GridAlignment::RightMiddle);
+    m_bill.setRangeWrap(cells(billRow, 1, BillColumns), true);
+    m_bill.setRangeLocked(cells(billRow, 1, 2), true);
+    m_bill.setRangeLocked(cells(billRow, 3, 12), false);
+    m_bill.setRangeLocked(cells(billRow, 13, 17), true);
+    if (m_measure)
+        m_bill.fitRowHeight(billRow, *m_measure);
+}
+
+void BudgetTable::fitRow(int gridRow)
+{
+    if (m_measure)
+        m_table.fitRowHeight(gridRow, *m_measure);
+}
+
+void BudgetTable::mergeGroup(int firstIndex, int lastIndex)
+{
+    const int tableTop = firstIndex + TableHeaderRows;
+    const int billTop = firstIndex + BillHeaderRows;
+    m_table.merge({tableTop, 1, lastIndex + TableHeaderRows, 1});
+    m_table.setAlignment(tableTop, 1, GridAlignment::Centre);
+    m_bill.merge({billTop, 1, lastIndex + BillHeaderRows, 1});
+    m_bill.setAlignment(billTop, 1, GridAlignment::Centre);
+}
+
+void BudgetTable::showChange(const EstimateChange &change)
+{
+    if (!change.applied)
+        return;
+    removeGridRows(change.removedFirst, change.removedCount);
+    for (int index : change.itemRows) {
+        const EstimateRow &row = m_estimate.rows().at(index);
+        for (int column : change.itemColumns) {
+            if (column != CellText::NumberColumn)
+                writeBoth(index, column, CellText::itemCell(row, column, m_estimate.precision()));
+        }
+    }
+    for (int index : change.renumberedRows)
+        writeItemNumber(index, m_estimate.itemNumber(index));
+    if (change.groupHeadRemoved)
+        mergeGroup(change.renumberedRows.first(), change.renumberedRows.last());
+    for (int room : change.roomRows)
+        writeRoomTotal(room, change.roomTotalForm);
+    if (change.totalsChanged)
+        refreshTotals();
+}
+
+void BudgetTable::writeRoomTotal(int roomIndex, CellText::RoomTotalForm form)
+{
+    const float total = m_estimate.rows().at(roomIndex).costs.total;
+    writeBoth(roomIndex, CellText::RoomTotalColumn, CellText::roomTotal(total, m_estimate.precision(), form));
+}
+
+void BudgetTable::refreshTotals()
+{
+    m_estimate.refreshTotals();
+    const int summaryRow = m_estimate.rowCount() + BillHeaderRows;
+    m_bill.setRangeBackground({summaryRow, 1, summaryRow + 1, 16}, White);
+    m_table.setText(0, CellText::ProjectTotalColumn, m_estimate.projectTotalText());
+    m_bill.setText(summaryRow, 1, m_estimate.summaryLine());
+}
+
+// ---- rooms ----------------------------------------------------------------
+
+void BudgetTable::addRoom(const QString &name)
+{
+    RoomData room;
+    room.name = name;
+    addRoom(room);
+}
+
+void BudgetTable::addRoom(const RoomData &room)
+{
+    clearHighlight();
+    const int index = m_estimate.rowCount();
+    insertGridRows(index, 1);
+    m_bill.setRowHeight(index + BillHeaderRows, BillRoomRowHeight);
+    m_estimate.appendRoom(room);
+    writeRoomRow(index);
+    if (!m_pictures.hasPicture(room.name)) {
+        const QString path = m_pictures.makePictureFor(room.name);
+        if (!path.isEmpty())
+            m_table.addImageFile(room.name, path);
+    }
+    showPicture(index);
+    m_shared.lastRoomName = room.name;
+    m_shared.roomNames.append(room.name);
+    m_table.setActiveCell(index + TableHeaderRows, 1);
+}
+
+void BudgetTable::writeRoomRow(int index)
+{
+    const int row = index + TableHeaderRows;
+    m_table.setRangeBackground(cells(row, 1, 18), RoomGrey);
+    m_table.merge(cells(row, 1, 3));
+    m_table.setAlignment(row, 1, GridAlignment::Centre);
+    m_table.merge(cells(row, 4, 17));
+    m_table.setAlignment(row, 4, GridAlignment::RightMiddle);
+    m_table.setText(row, 4, CellText::newRoomTableTotal());
+    m_table.setAlignment(row, OperationColumn, GridAlignment::Centre);
+    m_table.setImage(row, OperationColumn, QStringLiteral("del_Dark"));
+    m_table.setRangeLocked(cells(row, 1, 18), true);
+    m_table.setRowHeight(row, RoomRowHeight);
+
+    const int billRow = index + BillHeaderRows;
+    m_bill.setText(billRow, 1, m_estimate.rows().at(index).room.name);
+    m_bill.setText(billRow, 4, CellText::newRoomBillTotal());
+    m_bill.setRangeLocked(cells(billRow, 1, BillColumns), true);
+}
+
+void BudgetTable::showPicture(int index)
+{
+    const QString &name = m_estimate.rows().at(index).room.name;
+    m_table.setImage(index + TableHeaderRows, 1, m_table.hasImage(name) ? name : QString());
+}
+
+QString BudgetTable::roomNameFromInput(const QString &typed)
+{
+    const QString name = withoutLeadingBlanks(typed);
+    return name.isEmpty() ? QStringLiteral("新项目") : name;
+}
+
+bool BudgetTable::createRoom()
+{
+    const std::optional<QString> typed = m_prompter.promptRoomName(QStringLiteral("新项目"));
+    if (!typed)
+        return false;
+    m_estimate.setIdle(false);
+    addRoom(roomNameFromInput(*typed));
+    m_estimate.setIdle(true);
+    return true;
+}
+
+bool BudgetTable::renameRoom(int gridRow)
+{
+    const int index = gridRow - TableHeaderRows;
+    if (!isEstimateRow(gridRow) || !m_estimate.rows().at(index).isRoom())
+        return false;
+    const QString current = m_estimate.rows().at(index).room.name;
+    const std::optional<QString> typed = m_prompter.promptRoomName(current);
+    if (!typed)
+        return false;
+    const QString name = roomNameFromInput(*typed);
+    if (name == current)
+        return false;
+    const int ordinal = m_estimate.roomOrdinal(index);
+    m_shared.selectedRoomIndex = ordinal;
+    m_shared.lastRoomName = name;
+    if (ordinal < m_shared.roomNames.size())
+        m_shared.roomNames[ordinal] = name;
+    m_estimate.renameRoom(index, name);
+    if (!m_pictures.hasPicture(name)) {
+        const QString path = m_pictures.makePictureFor(name);
+        if (!path.isEmpty())
+            m_table.addImageFile(name, path);
+    }
+    showPicture(index);
+    m_bill.setText(index + BillHeaderRows, 1, name);
+    return true;
+}
+
+void BudgetTable::selectRoom(int ordinal)
+{
+    int count = 0;
+    const QList<EstimateRow> &rows = m_estimate.rows();
+    for (int i = 0; i < rows.size(); ++i) {
+        if (!rows.at(i).isRoom())
+            continue;
+        if (count++ == ordinal) {
+            m_table.setActiveCell(i + TableHeaderRows, 1);
+            return;
+        }
+    }
+}
+
+// ---- edits and clicks -----------------------------------------------------
+
+bool BudgetTable::isEstimateRow(int gridRow) const
+{
+    const int index = gridRow - TableHeaderRows;
+    return index >= 0 && index < m_estimate.rowCount();
+}
+
+void BudgetTable::editCell(int gridRow, int column)
+{
+    m_shared.markListsStale();
+    if (column >= CellText::MaterialSubtotalColumn || !m_estimate.isIdle() || !isEstimateRow(gridRow))
+        return;
+    const int index = gridRow - TableHeaderRows;
+    if (m_estimate.rows().at(index).isRoom() || column < CellText::NameColumn)
+        return;
+    const QString typed = withoutLeadingBlanks(m_table.text(gridRow, column));
+    const CellEdit edit = m_estimate.editCell(index, column, typed);
+    if (!edit.handled)
+        return;
+    writeBoth(index, column, edit.cellText);
+    showChange(edit.change);
+    fitRow(gridRow);
+}
+
+TableClick BudgetTable::onTableClick(bool insideCell)
+{
+    if (m_ignoreNextClick) {
+        m_ignoreNextClick = false;
+        return {};
+    }
+    if (!m_shared.tableReady)
+        return {};
+    const int r = m_table.activeRow();
+    const int k = m_table.activeColumn();
+    if (!insideCell || r < 0)
+        return {};
+    TableClick click;
+    if (r == addRoomGridRow()) {
+        createRoom();
+        highlightCell(r, k);
+        click = {TableClick::Action::RoomCreated, r, k, {}, -1};
+    } else if (!isEstimateRow(r)) {
+        highlightCell(r, k);
+        click = {TableClick::Action::Highlighted, r, k, {}, -1};
+    } else {
+        click = clickOnEstimateRow(r, k);
+    }
+    m_table.setRangeBackground(cells(addRoomGridRow(), 1, 18), RoomGrey);
+    return click;
+}
+
+TableClick BudgetTable::clickOnEstimateRow(int r, int k)
+{
+    const int index = r - TableHeaderRows;
+    const bool construct = m_estimate.rows().at(index).isConstruct();
+    if (construct)
+        highlightCell(r, k);
+    if (construct && k == CellText::CategoryColumn)
+        return moveMenuFor(index);
+    if (construct && k == CellText::NumberColumn)
+        return {TableClick::Action::ItemMenu, r, k, {}, -1};
+    if (k == OperationColumn) {
+        m_clickedRow = r;
+        m_shared.selectedRowIndex = index;
+        return {TableClick::Action::OperationMenu, r, k, {}, -1};
+    }
+    return {TableClick::Action::Highlighted, r, k, {}, -1};
+}
+
+QList<int> BudgetTable::groupStartsOf(int index) const
+{
+    const QList<EstimateRow> &rows = m_estimate.rows();
+    const int room = m_estimate.roomOf(index);
+    const int end = m_estimate.roomEnd(room);
+    QList<int> starts;
+    for (int i = room + 1; i < end; ++i) {
+        if (i == room + 1
+            || rows.at(i).item.categoryKind.compare(rows.at(i - 1).item.categoryKind, Qt::CaseInsensitive) != 0)
+            starts.append(i);
+    }
+    starts.append(end);
+    return starts;
+}
+
+TableClick BudgetTable::moveMenuFor(int index)
+{
+    const int r = index + TableHeaderRows;
+    m_groupStarts = groupStartsOf(index);
+    if (m_groupStarts.size() <= 2)
+        return {TableClick::Action::Highlighted, r, CellText::CategoryColumn, {}, -1};
+    const QString &kind = m_estimate.rows().at(index).item.categoryKind;
+    int checked = -1;
+    for (int g = 0; g + 1 < m_groupStarts.size() && checked < 0; ++g) {
+        if (m_estimate.rows().at(m_groupStarts.at(g)).item.categoryKind == kind)
+            checked = g;
+    }
+    m_clickedGroup = checked >= 0 ? m_groupStarts.at(checked) : -1;
+    return {TableClick::Action::MoveMenu, r, CellText::CategoryColumn, m_groupStarts, checked};
+}
+
+void BudgetTable::clearHighlight()
+{
+    for (const Highlight &h : std::as_const(m_highlighted)) {
+        m_table.setBackground(h.row, h.column, h.background);
+        if (!isEstimateRow(h.row))
+            continue;
+        const bool room = m_estimate.rows().at(h.row - TableHeaderRows).isRoom();
+        m_table.setImage(h.row, OperationColumn, room ? QStringLiteral("del_Dark") : QStringLiteral("del"));
+    }
+    m_highlighted.clear();
+}
+
+void BudgetTable::highlightCell(int gridRow, int column)
+{
+    clearHighlight();
+    int groupRow = gridRow;
+    const QString category = m_table.text(gridRow, 1);
+    while (groupRow - 1 >= TableHeaderRows && m_table.text(groupRow - 1, 1) == category)
+        --groupRow;
+    m_highlighted.append({gridRow, column, m_table.background(gridRow, column)});
+    if (groupRow != gridRow || column != 1)
+        m_highlighted.append({groupRow, 1, m_table.background(groupRow, 1)});
+    for (const Highlight &h : std::as_const(m_highlighted))
+        m_table.setBackground(h.row, h.column, HighlightColour);
+    m_table.setImage(gridRow, OperationColumn, QStringLiteral("More_Blue"));
+}
+
+int BudgetTable::nextColumnOnTab(int column)
+{
+    switch (column) {
+    case 8: return 10;
+    case 10: return 12;
+    case 11: return 13;
+    default: return column + 1;
+    }
+}
+
+void BudgetTable::onTabOrEnter()
+{
+    const int r = m_table.activeRow();
+    const int k = m_table.activeColumn();
+    if (r < 0 || k < 0)
+        return;
+    m_table.setActiveCell(r, nextColumnOnTab(k));
+}
+
+void BudgetTable::onColumnResized()
+{
+    m_table.setColumnWidth(0, 0);
+    m_ignoreNextClick = true;
+}
+
+// ---- columns, rates, precision --------------------------------------------
+
+void BudgetTable::layoutColumns(int clientWidth, bool budgetStepShown)
+{
+    if (!budgetStepShown)
+        return;
+    m_columnWidths = ColumnLayout::widthsFor(clientWidth, m_showLoss, m_showTax);
+    applyColumnWidths();
+}
+
+void BudgetTable::applyColumnWidths()
+{
+    for (int c = 0; c < ColumnCount; ++c)
+        m_table.setColumnWidth(c, m_columnWidths[c]);
+}
+
+void BudgetTable::toggleLoss(int clientWidth, bool budgetStepShown)
+{
+    m_showLoss = !m_showLoss;
+    layoutColumns(clientWidth, budgetStepShown);
+}
+
+void BudgetTable::toggleTax(int clientWidth, bool budgetStepShown)
+{
+    m_showTax = !m_showTax;
+    layoutColumns(clientWidth, budgetStepShown);
+}
+
+void BudgetTable::setColumnSwitches(bool showLoss, bool showTax, bool showlr)
+{
+    m_showLoss = showLoss;
+    m_showTax = showTax;
+    m_showlr = showlr;
+}
+
+int BudgetTable::applyProjectRate(RateKind kind)
+{
+    m_estimate.setIdle(false);
+    const EstimateChange change = m_estimate.applyRateToAll(kind, m_rates);
+    showChange(change);
+    m_estimate.setIdle(true);
+    return change.applied ? change.billNoticeCode : -1;
+}
+
+void BudgetTable::setPrecision(Precision precision)
+{
+    m_estimate.setIdle(false);
+    showChange(m_estimate.setPrecision(precision));
+    m_estimate.setIdle(true);
+}
+
+QString BudgetTable::captionFor(const QString &projectPath)
+{
+    QString name = projectPath.mid(projectPath.lastIndexOf(QLatin1Char('\\')) + 1);
+    name = name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
+    name.remove(QStringLiteral(".xml"));
+    return QStringLiteral("Sylvaro造价 - ") + name;
+}
+
+// ---- reading a project ----------------------------------------------------
+
+void BudgetTable::clear()
+{
+    clearHighlight();
+    removeGridRows(0, m_estimate.rowCount());
+    m_estimate.clear();
+    refreshTotals();
+}
+
+void BudgetTable::beginBulk()
+{
+    m_table.beginUpdate();
+    m_bill.beginUpdate();
+}
+
+void BudgetTable::endBulk()
+{
+    m_bill.endUpdate();
+    m_table.endUpdate();
+}

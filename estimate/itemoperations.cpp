@@ -1,0 +1,239 @@
+#include "itemoperations.h"
+
+#include "budgettable.h"
+#include "companionrule.h"
+#include "libraryitems.h"
+#include "prompter.h"
+#include "tablesharedstate.h"
+
+#include "contracts/grid.h"
+
+namespace {
+
+constexpr int NoticeStyle = 1;
+constexpr int QuestionStyle = 7;
+constexpr int MovedColumns = 17;
+
+} // namespace
+
+ItemOperations::ItemOperations(BudgetTable &table, LibraryItems &library) : m_table(table), m_library(library) {}
+
+const ConstructItem *ItemOperations::libraryItem(qint64 treeNode) const
+{
+    const ConstructItem *item = m_library.findByTreeNode(treeNode);
+    return item && !item->itemName.isEmpty() ? item : nullptr;
+}
+
+bool ItemOperations::addLibraryItem(qint64 treeNode)
+{
+    const ConstructItem *found = libraryItem(treeNode);
+    if (!found)
+        return false;
+    const ConstructItem item = *found;
+    m_table.clearHighlight();
+    int requested = m_table.table().activeRow();
+    if (!m_table.isEstimateRow(requested)) {
+        if (m_table.estimate().rowCount() == 0 && !m_table.createRoom())
+            return false;
+        requested = m_table.estimate().rowCount() + 2;
+    }
+    if (!m_table.insertItem(requested, item))
+        return false;
+    addCompanion(item.itemName, requested);
+    return true;
+}
+
+void ItemOperations::addCompanion(const QString &itemName, int requestedGridRow)
+{
+    const QString companion = CompanionRule::companionFor(itemName);
+    if (companion.isEmpty())
+        return;
+    const Estimate &estimate = m_table.estimate();
+    const int index = qBound(0, requestedGridRow - BudgetTable::TableHeaderRows, estimate.rowCount() - 1);
+    if (roomHoldsItemNamed(estimate.roomOf(index), companion))
+        return;
+    const ConstructItem *item = m_library.findByNameNoBlanks(companion);
+    if (item)
+        m_table.insertItem(requestedGridRow, ConstructItem(*item));
+}
+
+bool ItemOperations::roomHoldsItemNamed(int roomIndex, const QString &name) const
+{
+    const Estimate &estimate = m_table.estimate();
+    if (roomIndex < 0)
+        return false;
+    const int end = estimate.roomEnd(roomIndex);
+    // Blanks are ignored as in the library search, so a companion written with a blank counts too.
+    for (int i = roomIndex + 1; i < end; ++i) {
+        if (QString(estimate.rows().at(i).item.itemName).remove(QLatin1Char(' ')) == name)
+            return true;
+    }
+    return false;
+}
+
+bool ItemOperations::addToAllRooms(qint64 treeNode)
+{
+    const ConstructItem *found = libraryItem(treeNode);
+    if (!found)
+        return false;
+    const ConstructItem item = *found;
+    m_table.document().modified = true;
+    bool anyRoom = false;
+    for (int i = 0; i < m_table.estimate().rowCount(); ++i) {
+        if (!m_table.estimate().rows().at(i).isRoom())
+            continue;
+        anyRoom = true;
+        if (!m_table.insertItem(i + BudgetTable::TableHeaderRows, item))
+            break;
+    }
+    if (!anyRoom)
+        m_table.prompter().notify(Prompter::NeedRoomFirst, NoticeStyle);
+    return anyRoom;
+}
+
+bool ItemOperations::copyToOtherRooms()
+{
+    const int index = m_table.table().activeRow() - BudgetTable::TableHeaderRows;
+    Estimate &estimate = m_table.estimate();
+    if (index < 0 || index >= estimate.rowCount() || !estimate.rows().at(index).isConstruct())
+        return false;
+    int ownRoom = estimate.roomOf(index);
+    TableSharedState &shared = m_table.shared();
+    shared.sourceRow = estimate.rows().at(index);
+    shared.tableReady = false;
+    bool copied = false;
+    for (int i = 0; i < estimate.rowCount(); ++i) {
+        if (!estimate.rows().at(i).isRoom() || i == ownRoom)
+            continue;
+        m_table.insertItem(i + BudgetTable::TableHeaderRows, shared.sourceRow.item);
+        copied = true;
+        if (i < ownRoom)
+            ++ownRoom;
+    }
+    shared.tableReady = true;
+    if (!copied)
+        m_table.prompter().notify(Prompter::NeedTwoRooms, NoticeStyle);
+    return copied;
+}
+
+bool ItemOperations::moveGroup(int position)
+{
+    const QList<int> &starts = m_table.groupStarts();
+    const int groups = int(starts.size()) - 1;
+    const int g = int(starts.indexOf(m_table.clickedGroup()));
+    if (position < 1 || position > groups || position > MaxMovePositions || g < 0 || g >= groups)
+        return false;
+    const int first = starts.at(g);
+    const int count = starts.at(g + 1) - first;
+    const int destination = position - 1 <= g ? starts.at(position - 1) : starts.at(position) - count;
+    if (destination == first)
+        return true;
+    Estimate &estimate = m_table.estimate();
+    estimate.setIdle(false);
+    m_table.clearHighlight();
+    moveGridRows(first, count, destination);
+    estimate.moveRows(first, count, destination);
+    m_table.mergeGroup(destination, destination + count - 1);
+    estimate.setIdle(true);
+    return true;
+}
+
+// The moved rows keep their cell texts; only their place and the merge of column 1 change.
+void ItemOperations::moveGridRows(int first, int count, int destination)
+{
+    Grid &table = m_table.table();
+    Grid &bill = m_table.bill();
+    QList<QStringList> tableTexts;
+    QList<QStringList> billTexts;
+    for (int i = first; i < first + count; ++i) {
+        QStringList t, b;
+        for (int c = 1; c <= MovedColumns; ++c) {
+            t << table.text(i + BudgetTable::TableHeaderRows, c);
+            b << bill.text(i + BudgetTable::BillHeaderRows, c);
+        }
+        tableTexts << t;
+        billTexts << b;
+    }
+    m_table.removeGridRows(first, count);
+    m_table.insertGridRows(destination, count);
+    for (int k = 0; k < count; ++k) {
+        const int tableRow = destination + k + BudgetTable::TableHeaderRows;
+        const int billRow = destination + k + BudgetTable::BillHeaderRows;
+        for (int c = 1; c <= MovedColumns; ++c) {
+            table.setText(tableRow, c, tableTexts.at(k).at(c - 1));
+            bill.setText(billRow, c, billTexts.at(k).at(c - 1));
+        }
+        table.setImage(tableRow, BudgetTable::OperationColumn, QStringLiteral("del"));
+    }
+    for (int k = 0; k < count; ++k)
+        m_table.styleItemRow(destination + k);
+}
+
+QStringList ItemOperations::categoryMenu() const
+{
+    return m_library.categoryNames().mid(0, MaxCategoryPositions);
+}
+
+bool ItemOperations::saveToCategory(int position)
+{
+    if (position < 0 || position >= MaxCategoryPositions)
+        return false;
+    if (!m_library.canEditTemplate()) {
+        m_table.prompter().notify(Prompter::NoTemplateRights, NoticeStyle);
+        return false;
+    }
+    const int index = m_table.table().activeRow() - BudgetTable::TableHeaderRows;
+    const Estimate &estimate = m_table.estimate();
+    if (index < 0 || index >= estimate.rowCount() || !estimate.rows().at(index).isConstruct())
+        return false;
+    ConstructItem item = estimate.rows().at(index).item;
+    if (item.itemName == QStringLiteral("自定义"))
+        item.itemName = QStringLiteral("自定义_新");
+    return m_library.insertIntoCategory(item, position);
+}
+
+bool ItemOperations::deleteRow()
+{
+    const int index = m_table.clickedRow() - BudgetTable::TableHeaderRows;
+    Estimate &estimate = m_table.estimate();
+    if (index < 0 || index >= estimate.rowCount())
+        return false;
+    if (estimate.rows().at(index).isRoom()) {
+        if (m_table.prompter().ask(Prompter::AskDeleteRow, QuestionStyle) != Prompter::Yes)
+            return false;
+        TableSharedState &shared = m_table.shared();
+        const int ordinal = estimate.roomOrdinal(index);
+        shared.selectedRoomIndex = ordinal;
+        if (ordinal < shared.roomNames.size())
+            shared.roomNames.removeAt(ordinal);
+    }
+    m_table.clearHighlight();
+    m_table.showChange(estimate.removeRow(index));
+    m_table.setClickedRow(-1);
+    return true;
+}
+
+bool ItemOperations::repriceAfterResourceEdit(const ConstructItem &edited)
+{
+    const int index = m_table.clickedRow() - BudgetTable::TableHeaderRows;
+    Estimate &estimate = m_table.estimate();
+    if (index < 0 || index >= estimate.rowCount() || !estimate.rows().at(index).isConstruct())
+        return false;
+    m_table.shared().markListsStale();
+    m_table.showChange(estimate.repriceItem(index, edited));
+    return true;
+}
+
+void ItemOperations::handleTableCode(int code, qint64 treeNode, int clientWidth, bool budgetStepShown)
+{
+    switch (code) {
+    case 1: addLibraryItem(treeNode); break;
+    case 2: addToAllRooms(treeNode); break;
+    case 13: m_table.applyProjectRate(RateKind::Profit); break;
+    case 14: m_table.applyProjectRate(RateKind::Loss); break;
+    case 15: m_table.layoutColumns(clientWidth, budgetStepShown); break;
+    case 16: m_table.selectRoom(m_table.shared().selectedRoomIndex); break;
+    case 17: m_table.applyProjectRate(RateKind::Tax); break;
+    default: break;
+    }
+}

@@ -1,0 +1,74 @@
+// Reading a project: rooms appended, every item inserted into both grids.
+#include "contracts/grid.h"
+#include "estimate/budgettable.h"
+#include "estimate/prompter.h"
+#include "estimate/roompictures.h"
+#include "estimate/tablesharedstate.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct SilentPrompter : Prompter {
+    int ask(int, int) override { return Prompter::Yes; }
+    void notify(int, int) override {}
+    std::optional<QString> promptRoomName(const QString &name) override { return name; }
+};
+
+ConstructItem benchItem(int n)
+{
+    ConstructItem item;
+    item.categoryKind = QStringLiteral("类别%1").arg(n % 5);
+    item.itemName = QStringLiteral("项目%1").arg(n);
+    item.itemDesc = QStringLiteral("取材标准及施工说明 %1").arg(n);
+    item.brand.unit = QStringLiteral("m²");
+    item.brand.num = 3.5f;
+    item.brand.material = 12.5f;
+    item.brand.laborcost = 4.0f;
+    item.brand.machine = 1.5f;
+    for (int m = 0; m < 3; ++m)
+        item.brand.materials.append(MtLine{QStringLiteral("0"), QStringLiteral("材料%1").arg(m), {}, {}, {}, 2.0f, 1.0f, {}, {}});
+    item.brand.machines.append(MtLine{QStringLiteral("1"), QStringLiteral("机械"), QStringLiteral("机械"), {}, {}, 5.0f, 0.1f, {}, {}});
+    return item;
+}
+
+void BM_ReadProject(benchmark::State &state)
+{
+    const int items = int(state.range(0));
+    const int rooms = 20 * items / 10000;
+    const int perRoom = items / rooms;
+    QList<ConstructItem> source;
+    for (int n = 0; n < perRoom; ++n)
+        source << benchItem(n);
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Estimate estimate;
+        Grid table;
+        Grid bill(8, 18);
+        DocumentState document;
+        document.pendingOperation = PendingOperation::OpenProject;
+        RateSettings rates;
+        TableSharedState shared;
+        RoomPictures pictures(dir.path(), dir.path() + QStringLiteral("/none.bmp"));
+        SilentPrompter prompter;
+        BudgetTable budget({estimate, table, bill, document, rates, shared, pictures, prompter});
+        budget.setUpGrid(dir.path());
+        state.ResumeTiming();
+        budget.beginBulk();
+        for (int r = 0; r < rooms; ++r) {
+            budget.addRoom(QStringLiteral("房间%1").arg(r));
+            for (const ConstructItem &item : std::as_const(source))
+                budget.insertItem(estimate.rowCount() + 2, item);
+        }
+        budget.endBulk();
+        benchmark::DoNotOptimize(estimate.totals().projectTotal);
+    }
+    state.SetItemsProcessed(state.iterations() * items);
+}
+
+BENCHMARK(BM_ReadProject)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -4,14 +4,14 @@
 #include "listkeyboard.h"
 
 #include "contracts/gridupdateguard.h"
+#include "estimate/budgettable.h"
 #include "estimate/celltext.h"
 #include "estimate/estimate.h"
 
-BillLists::BillLists(const GridTextMeasure &measure, bool &materialListStale, bool &machineListStale)
+BillLists::BillLists(const GridTextMeasure &measure, TableSharedState &shared)
     : m_materialList(ResourceListKind::Material, m_material, measure),
       m_machineList(ResourceListKind::Machine, m_machine, measure),
-      m_materialListStale(materialListStale),
-      m_machineListStale(machineListStale)
+      m_shared(shared)
 {
 }
 
@@ -45,7 +45,7 @@ PendingOperation BillLists::showList(int list)
     if (list < BillOfQuantities || list > MachineList)
         return PendingOperation::None;
     m_currentList = list;
-    bool &stale = list == MaterialList ? m_materialListStale : m_machineListStale;
+    bool &stale = list == MaterialList ? m_shared.materialListStale : m_shared.machineListStale;
     if (list == BillOfQuantities || !stale)
         return PendingOperation::None;
     stale = false;
@@ -54,9 +54,9 @@ PendingOperation BillLists::showList(int list)
 
 PendingOperation BillLists::onStaleTimer()
 {
-    if (!m_materialListStale)
+    if (!m_shared.materialListStale)
         return PendingOperation::None;
-    m_materialListStale = false;
+    m_shared.materialListStale = false;
     return PendingOperation::BuildMaterialList;
 }
 
@@ -106,42 +106,23 @@ bool BillLists::onResourceCellEdited(int list, int row, int column, const Estima
     return resourceList(list).onCellEdited(row, column, estimate.precision());
 }
 
-CellEdit BillLists::onBillCellEdited(Estimate &estimate, int row, int column, bool atListStep)
+CellEdit BillLists::onBillCellEdited(BudgetTable &table, int row, int column, bool atListStep)
 {
     const int index = row - BillGridSetup::HeaderRows;
+    Estimate &estimate = table.estimate();
     if (!atListStep || column < CellText::QuantityColumn || column > CellText::ManagementPriceColumn
         || index < 0 || index >= estimate.rowCount())
         return {};
     const CellEdit edit = estimate.editCell(index, column, m_bill.text(row, column));
     if (!edit.handled)
         return edit;
-    mirrorToBill(estimate, edit, index, column);
-    // The resources were summed with the old quantity.
-    if (edit.change.applied) {
-        m_materialListStale = true;
-        m_machineListStale = true;
-    }
+    table.bill().setText(row, column, edit.cellText);
+    table.table().setText(index + BudgetTable::TableHeaderRows, column, edit.cellText);
+    table.showChange(edit.change);
+    // The resources were summed with the old quantity and prices.
+    if (edit.change.applied)
+        m_shared.markListsStale();
     return edit;
-}
-
-void BillLists::mirrorToBill(const Estimate &estimate, const CellEdit &edit, int index, int column)
-{
-    const int offset = BillGridSetup::HeaderRows;
-    const Precision precision = estimate.precision();
-    GridUpdateGuard guard(m_bill);
-    m_bill.setText(index + offset, column, edit.cellText);
-    for (int item : edit.change.itemRows) {
-        for (int c : edit.change.itemColumns)
-            m_bill.setText(item + offset, c, CellText::itemCell(estimate.rows()[item], c, precision));
-    }
-    for (int room : edit.change.roomRows) {
-        if (room >= 0)
-            m_bill.setText(room + offset, CellText::RoomTotalColumn,
-                           CellText::roomTotal(estimate.rows()[room].costs.total, precision,
-                                               edit.change.roomTotalForm));
-    }
-    if (edit.change.totalsChanged)
-        m_bill.setText(m_bill.rowCount() - 2, 1, CellText::summaryLine(estimate.totals(), precision));
 }
 
 int BillLists::nextColumn(int row, int column) const

@@ -3,10 +3,12 @@
 #include "estimate/documentstate.h"
 #include "estimate/estimatechange.h"
 #include "estimate/estimaterecords.h"
+#include "estimate/tablesharedstate.h"
 #include "resourcelist.h"
 
 #include "contracts/grid.h"
 
+class BudgetTable;
 class Estimate;
 class GridTextMeasure;
 
@@ -19,8 +21,8 @@ class BillLists
 public:
     enum List { BillOfQuantities = 0, MaterialList = 1, MachineList = 2 };
 
-    // The stale flags are shared with the budget table, which sets them.
-    BillLists(const GridTextMeasure &measure, bool &materialListStale, bool &machineListStale);
+    // The stale flags live in the state shared with the budget table, which sets them.
+    BillLists(const GridTextMeasure &measure, TableSharedState &shared);
 
     Grid &billGrid() { return m_bill; }
     Grid &materialGrid() { return m_material; }
@@ -56,9 +58,9 @@ public:
     // busy or the list step is not on show.
     bool onResourceCellEdited(int list, int row, int column, const Estimate &estimate, bool atListStep);
     // A cell edit in columns 6-12 of a construct row of the bill: applied to the
-    // estimate as in the budget table. The bill grid is updated here; the caller
-    // mirrors the returned change into the budget table.
-    CellEdit onBillCellEdited(Estimate &estimate, int row, int column, bool atListStep);
+    // estimate as in the budget table, which writes both of its grids (its bill
+    // grid must be billGrid()). An applied edit marks both resource lists stale.
+    CellEdit onBillCellEdited(BudgetTable &table, int row, int column, bool atListStep);
 
     // Tab and Enter in the list on show.
     int nextColumn(int row, int column) const;
@@ -66,14 +68,12 @@ public:
 private:
     ResourceList &resourceList(int list) { return list == MaterialList ? m_materialList : m_machineList; }
     void build(ResourceList &list, Estimate &estimate);
-    void mirrorToBill(const Estimate &estimate, const CellEdit &edit, int index, int column);
 
     Grid m_bill;
     Grid m_material;
     Grid m_machine;
     ResourceList m_materialList;
     ResourceList m_machineList;
-    bool &m_materialListStale;
-    bool &m_machineListStale;
+    TableSharedState &m_shared;
     int m_currentList = BillOfQuantities;
 };

@@ -2,9 +2,14 @@
 #include "reports/hoverlist.h"
 #include "testsupport.h"
 
+#include "estimate/budgettable.h"
 #include "estimate/celltext.h"
 #include "estimate/estimate.h"
 #include "estimate/numbertext.h"
+#include "estimate/prompter.h"
+#include "estimate/roompictures.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -36,24 +41,37 @@ ConstructItem item(float num)
     return item;
 }
 
+struct SilentPrompter : Prompter {
+    int ask(int, int) override { return Prompter::Yes; }
+    void notify(int, int) override {}
+    std::optional<QString> promptRoomName(const QString &defaultName) override { return defaultName; }
+};
+
+// The pane next to the budget table that writes the bill's estimate rows.
 class BillListsTest : public ::testing::Test {
 protected:
+    QTemporaryDir dir;
     LineCountMeasure measure;
-    bool materialStale = false;
-    bool machineStale = false;
-    BillLists lists{measure, materialStale, machineStale};
     Estimate estimate;
-    RateSettings rates;
+    Grid tableGrid;
     DocumentState document;
+    RateSettings rates;
+    TableSharedState shared;
+    BillLists lists{measure, shared};
+    RoomPictures pictures{dir.path(), QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/icon_Pen_back.bmp")};
+    SilentPrompter prompter;
+    BudgetTable table{{estimate, tableGrid, lists.billGrid(), document, rates, shared, pictures, prompter}};
+    bool &materialStale = shared.materialListStale;
+    bool &machineStale = shared.machineListStale;
 
     void SetUp() override
     {
         lists.setUp(2);
-        estimate.appendRoom(QStringLiteral("前院"));
-        estimate.insertItem(0, item(4.0f), rates, document);
-        estimate.setIdle(true);
-        // The budget table lays the estimate rows into the bill.
-        lists.billGrid().insertRows(6, estimate.rowCount());
+        table.setUpGrid(QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources"));
+        table.addRoom(QStringLiteral("前院"));
+        ASSERT_TRUE(table.insertItem(3, item(4.0f)));
+        ASSERT_TRUE(estimate.isIdle());
+        ASSERT_FALSE(materialStale);
     }
 };
 
@@ -117,14 +135,17 @@ TEST_F(BillListsTest, RateMessageRepricesInPlace)
 TEST_F(BillListsTest, BillEditGoesToTheEstimate)
 {
     Grid &bill = lists.billGrid();
+    ASSERT_EQ(bill.text(7, 3), QStringLiteral("花岗岩铺地"));
     bill.setText(7, 6, QStringLiteral("3"));
-    EXPECT_FALSE(lists.onBillCellEdited(estimate, 7, 6, false).handled);
+    EXPECT_FALSE(lists.onBillCellEdited(table, 7, 6, false).handled);
     EXPECT_EQ(estimate.rows()[1].item.brand.num, 4.0f);
 
-    const CellEdit edit = lists.onBillCellEdited(estimate, 7, 6, true);
+    const CellEdit edit = lists.onBillCellEdited(table, 7, 6, true);
     EXPECT_TRUE(edit.change.applied);
     EXPECT_EQ(estimate.rows()[1].item.brand.num, 3.0f);
     EXPECT_EQ(bill.text(7, 6), "3.00");
+    EXPECT_EQ(tableGrid.text(4, 6), "3.00");
+    EXPECT_EQ(tableGrid.text(4, 17), bill.text(7, 17));
     EXPECT_EQ(bill.text(7, 17), CellText::itemCell(estimate.rows()[1], 17, 2));
     EXPECT_EQ(bill.text(6, 4), CellText::roomTotal(estimate.rows()[0].costs.total, 2));
     EXPECT_EQ(bill.text(bill.rowCount() - 2, 1), CellText::summaryLine(estimate.totals(), 2));
@@ -137,11 +158,11 @@ TEST_F(BillListsTest, BillEditOutsideNumberColumnsChangesNothing)
     Grid &bill = lists.billGrid();
     for (int column : {3, 5, 13, 17}) {
         bill.setText(7, column, QStringLiteral("9"));
-        EXPECT_FALSE(lists.onBillCellEdited(estimate, 7, column, true).handled) << column;
+        EXPECT_FALSE(lists.onBillCellEdited(table, 7, column, true).handled) << column;
     }
     bill.setText(6, 6, QStringLiteral("9"));
-    EXPECT_FALSE(lists.onBillCellEdited(estimate, 6, 6, true).change.applied);
-    EXPECT_FALSE(lists.onBillCellEdited(estimate, bill.rowCount() - 2, 6, true).handled);
+    EXPECT_FALSE(lists.onBillCellEdited(table, 6, 6, true).change.applied);
+    EXPECT_FALSE(lists.onBillCellEdited(table, bill.rowCount() - 2, 6, true).handled);
     EXPECT_FALSE(materialStale);
 }
 

@@ -90,9 +90,11 @@ QString valueOrEmpty(const QString &value, const QString &caption)
 void fillHeaderValues(Grid &grid, const ProjectInfo &info, int secondBlock)
 {
     grid.setText(2, 1, QStringLiteral("项目地址:") + valueOrEmpty(info.address, QStringLiteral("项目地址")));
-    grid.setText(2, secondBlock, QStringLiteral("项目类型:") + valueOrEmpty(info.model, QStringLiteral("项目类型")));
+    grid.setText(2, secondBlock,
+                 QStringLiteral("项目类型:") + valueOrEmpty(info.model, QStringLiteral("项目类型")));
     grid.setText(3, 1, QStringLiteral("客户姓名:") + valueOrEmpty(info.customer, QStringLiteral("客户姓名")));
-    grid.setText(3, secondBlock, QStringLiteral("建筑面积:") + valueOrEmpty(info.area, QStringLiteral("建筑面积")));
+    grid.setText(3, secondBlock,
+                 QStringLiteral("建筑面积:") + valueOrEmpty(info.area, QStringLiteral("建筑面积")));
 }
 
 } // namespace
@@ -107,8 +109,9 @@ void setUpResourceGrid(Grid &grid, ResourceListKind kind, Precision precision)
     setUpTitle(grid, 8, 8, true);
     setUpHeaderLines(grid, ResourceBlocks);
     writeCaptions(grid, 4, 1,
-                  {QStringLiteral("序号"), QStringLiteral("编号"), BillTexts::nameCaption(kind), QStringLiteral("单位"),
-                   QStringLiteral("数量"), QStringLiteral("单价"), QStringLiteral("合计"), QStringLiteral("备注")});
+                  {QStringLiteral("序号"), QStringLiteral("编号"), BillTexts::nameCaption(kind),
+                   QStringLiteral("单位"), QStringLiteral("数量"), QStringLiteral("单价"),
+                   QStringLiteral("合计"), QStringLiteral("备注")});
     grid.setText(5, 1, BillTexts::sectionLabel(kind));
     grid.merge({5, 1, 5, 8});
     grid.setRangeBackground({4, 1, 5, 8}, CaptionGrey);
@@ -131,11 +134,12 @@ void setUpBillGrid(Grid &grid, Precision precision)
     grid.merge({4, 1, 4, 3});
     grid.setRangeBackground({4, 1, 5, 17}, CaptionGrey);
     writeCaptions(grid, 5, 2,
-                  {QString(), QStringLiteral("施工项目"), QStringLiteral("取材标准及施工说明"), QStringLiteral("单位"),
-                   QStringLiteral("工程量"), QStringLiteral("耗损"), QStringLiteral("税金"), QStringLiteral("材料"),
-                   QStringLiteral("机械台班"), QStringLiteral("人工"), QStringLiteral("管理费"),
-                   QStringLiteral("材料小计"), QStringLiteral("机械台班小计"), QStringLiteral("人工小计"),
-                   QStringLiteral("管理费小计"), QStringLiteral("合计")});
+                  {QString(), QStringLiteral("施工项目"), QStringLiteral("取材标准及施工说明"),
+                   QStringLiteral("单位"), QStringLiteral("工程量"), QStringLiteral("耗损"),
+                   QStringLiteral("税金"), QStringLiteral("材料"), QStringLiteral("机械台班"),
+                   QStringLiteral("人工"), QStringLiteral("管理费"), QStringLiteral("材料小计"),
+                   QStringLiteral("机械台班小计"), QStringLiteral("人工小计"), QStringLiteral("管理费小计"),
+                   QStringLiteral("合计")});
     grid.setRangeAlignment({5, 1, 5, 17}, GridAlignment::Centre);
     grid.merge({5, 1, 5, 3});
     resetBillFooters(grid, precision);
@@ -155,8 +159,8 @@ BillWidths billWidths(bool showLoss, bool showTax)
 {
     // Columns 5-8 share the room the hidden loss and tax columns leave.
     const int shared = showLoss && showTax ? 30 : (showLoss || showTax ? 40 : 60);
-    return {0,      50,     20, 100, 115, shared, shared, showLoss ? shared : 0, showTax ? shared : 0,
-            58,     61,     58, 58,  75,  78,     75,     75,                    70};
+    return {0,  50, 20, 100, 115, shared, shared, showLoss ? shared : 0, showTax ? shared : 0, 58, 61,
+            58, 58, 75, 78,  75,  75,     70};
 }
 
 void applyBillWidths(Grid &grid, bool showLoss, bool showTax)
@@ -168,7 +172,8 @@ void applyBillWidths(Grid &grid, bool showLoss, bool showTax)
 
 QString projectTitle(const ProjectInfo &info)
 {
-    return info.name.isEmpty() || info.name == QStringLiteral("项目名称") ? QStringLiteral("新工程") : info.name;
+    return info.name.isEmpty() || info.name == QStringLiteral("项目名称") ? QStringLiteral("新工程")
+                                                                          : info.name;
 }
 
 void fillBillHeader(Grid &grid, const ProjectInfo &info)
@@ -179,7 +184,8 @@ void fillBillHeader(Grid &grid, const ProjectInfo &info)
 
 void fillResourceHeader(Grid &grid, ResourceListKind kind, const ProjectInfo &info)
 {
-    grid.setText(0, 1, projectTitle(info) + BillTexts::titleSuffix(kind == ResourceListKind::Material ? 1 : 2));
+    grid.setText(0, 1,
+                 projectTitle(info) + BillTexts::titleSuffix(kind == ResourceListKind::Material ? 1 : 2));
     fillHeaderValues(grid, info, ResourceBlocks.first[1]);
 }
 

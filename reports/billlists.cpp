@@ -10,8 +10,7 @@
 
 BillLists::BillLists(const GridTextMeasure &measure, TableSharedState &shared)
     : m_materialList(ResourceListKind::Material, m_material, measure),
-      m_machineList(ResourceListKind::Machine, m_machine, measure),
-      m_shared(shared)
+      m_machineList(ResourceListKind::Machine, m_machine, measure), m_shared(shared)
 {
 }
 
@@ -110,8 +109,8 @@ CellEdit BillLists::onBillCellEdited(BudgetTable &table, int row, int column, bo
 {
     const int index = row - BillGridSetup::HeaderRows;
     Estimate &estimate = table.estimate();
-    if (!atListStep || column < CellText::QuantityColumn || column > CellText::ManagementPriceColumn
-        || index < 0 || index >= estimate.rowCount())
+    if (!atListStep || column < CellText::QuantityColumn || column > CellText::ManagementPriceColumn ||
+        index < 0 || index >= estimate.rowCount())
         return {};
     const CellEdit edit = estimate.editCell(index, column, m_bill.text(row, column));
     if (!edit.handled)
@@ -127,6 +126,8 @@ CellEdit BillLists::onBillCellEdited(BudgetTable &table, int row, int column, bo
 
 int BillLists::nextColumn(int row, int column) const
 {
-    const Grid &shown = m_currentList == MaterialList ? m_material : m_currentList == MachineList ? m_machine : m_bill;
+    const Grid &shown = m_currentList == MaterialList  ? m_material
+                        : m_currentList == MachineList ? m_machine
+                                                       : m_bill;
     return ListKeyboard::nextColumn(shown, row, column);
 }

@@ -7,9 +7,9 @@ namespace BillTexts {
 
 QString signatureLine()
 {
-    return QStringLiteral("客户签字:") + QString(27, u' ') + QStringLiteral("设计师签字:") + QString(49, u' ')
-           + QStringLiteral("日期:") + QString(8, u' ') + QStringLiteral("年") + QString(5, u' ')
-           + QStringLiteral("月") + QString(4, u' ') + QStringLiteral("日");
+    return QStringLiteral("客户签字:") + QString(27, u' ') + QStringLiteral("设计师签字:") +
+           QString(49, u' ') + QStringLiteral("日期:") + QString(8, u' ') + QStringLiteral("年") +
+           QString(5, u' ') + QStringLiteral("月") + QString(4, u' ') + QStringLiteral("日");
 }
 
 QString number(float value, Precision precision)
@@ -30,8 +30,9 @@ QString zero(Precision precision)
 QString emptyBillTotal(Precision precision)
 {
     const QString z = zero(precision);
-    return QStringLiteral(u"工程总价: \u00A5") + z + QStringLiteral(" 元=材料") + z + QStringLiteral("元 + 机械台班")
-           + z + QStringLiteral("元 + 人工") + z + QStringLiteral("元 + 管理费") + z + QStringLiteral("元");
+    return QStringLiteral(u"工程总价: \u00A5") + z + QStringLiteral(" 元=材料") + z +
+           QStringLiteral("元 + 机械台班") + z + QStringLiteral("元 + 人工") + z +
+           QStringLiteral("元 + 管理费") + z + QStringLiteral("元");
 }
 
 QString totalWord(ResourceListKind kind)

@@ -49,6 +49,8 @@ void ResourceList::setUp(Precision precision)
 void ResourceList::build(const QList<EstimateRow> &rows, Precision precision)
 {
     GridUpdateGuard guard(m_grid);
+    if (m_grid.rowCount() < FirstDataRow + 2)
+        BillGridSetup::setUpResourceGrid(m_grid, m_kind, precision);
     m_total = 0.0f;
     const QList<ListLine> built = ResourceAggregator::aggregate(rows, m_kind);
     removeDataRows();

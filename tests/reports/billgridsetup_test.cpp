@@ -38,7 +38,9 @@ void PrintTo(const FooterCase &c, std::ostream *out)
     *out << "precision " << c.precision;
 }
 
-class Footers : public ::testing::TestWithParam<FooterCase> {};
+class Footers : public ::testing::TestWithParam<FooterCase>
+{
+};
 
 TEST_P(Footers, EmptyGridsShowZeroAtThePrecision)
 {
@@ -62,13 +64,13 @@ TEST_P(Footers, EmptyGridsShowZeroAtThePrecision)
 
 INSTANTIATE_TEST_SUITE_P(
     Precisions, Footers,
-    ::testing::Values(
-        FooterCase{2, "工程总价: ¥0.00 元=材料0.00元 + 机械台班0.00元 + 人工0.00元 + 管理费0.00元", "材料费用: ¥0.00 元 ",
-                   "机械台班费用: ¥0.00 元 "},
-        FooterCase{1, "工程总价: ¥0.0 元=材料0.0元 + 机械台班0.0元 + 人工0.0元 + 管理费0.0元", "材料费用: ¥0.0 元 ",
-                   "机械台班费用: ¥0.0 元 "},
-        FooterCase{0, "工程总价: ¥0 元=材料0元 + 机械台班0元 + 人工0元 + 管理费0元", "材料费用: ¥0 元 ",
-                   "机械台班费用: ¥0 元 "}));
+    ::testing::Values(FooterCase{2,
+                                 "工程总价: ¥0.00 元=材料0.00元 + 机械台班0.00元 + 人工0.00元 + 管理费0.00元",
+                                 "材料费用: ¥0.00 元 ", "机械台班费用: ¥0.00 元 "},
+                      FooterCase{1, "工程总价: ¥0.0 元=材料0.0元 + 机械台班0.0元 + 人工0.0元 + 管理费0.0元",
+                                 "材料费用: ¥0.0 元 ", "机械台班费用: ¥0.0 元 "},
+                      FooterCase{0, "工程总价: ¥0 元=材料0元 + 机械台班0元 + 人工0元 + 管理费0元",
+                                 "材料费用: ¥0 元 ", "机械台班费用: ¥0 元 "}));
 
 TEST(BillGridSetup, ResourceGridLayout)
 {
@@ -121,7 +123,9 @@ void PrintTo(const WidthCase &c, std::ostream *out)
     *out << "loss " << c.loss << " tax " << c.tax;
 }
 
-class BillWidths : public ::testing::TestWithParam<WidthCase> {};
+class BillWidths : public ::testing::TestWithParam<WidthCase>
+{
+};
 
 TEST_P(BillWidths, SwitchesShareColumnsFiveToEight)
 {
@@ -129,8 +133,24 @@ TEST_P(BillWidths, SwitchesShareColumnsFiveToEight)
     Grid grid;
     BillGridSetup::setUpBillGrid(grid, 2);
     BillGridSetup::applyBillWidths(grid, c.loss, c.tax);
-    const std::array<int, 18> expected{0,  50, 20, 100, 115, c.columns5to8[0], c.columns5to8[1], c.columns5to8[2],
-                                       c.columns5to8[3], 58, 61, 58, 58, 75, 78, 75, 75, 70};
+    const std::array<int, 18> expected{0,
+                                       50,
+                                       20,
+                                       100,
+                                       115,
+                                       c.columns5to8[0],
+                                       c.columns5to8[1],
+                                       c.columns5to8[2],
+                                       c.columns5to8[3],
+                                       58,
+                                       61,
+                                       58,
+                                       58,
+                                       75,
+                                       78,
+                                       75,
+                                       75,
+                                       70};
     for (int col = 0; col < 18; ++col)
         EXPECT_EQ(grid.columnWidth(col), expected[std::size_t(col)]) << col;
 }
@@ -155,9 +175,12 @@ void PrintTo(const HeaderCase &c, std::ostream *out)
     *out << c.title << ' ' << c.address;
 }
 
-class HeaderFill : public ::testing::TestWithParam<HeaderCase> {};
+class HeaderFill : public ::testing::TestWithParam<HeaderCase>
+{
+};
 
-ProjectInfo projectInfo(const char *name, const char *address, const char *model, const char *customer, const char *area)
+ProjectInfo projectInfo(const char *name, const char *address, const char *model, const char *customer,
+                        const char *area)
 {
     ProjectInfo i;
     i.name = QString::fromUtf8(name);
@@ -187,18 +210,19 @@ TEST_P(HeaderFill, CaptionsCountAsEmpty)
 
 INSTANTIATE_TEST_SUITE_P(
     Infos, HeaderFill,
-    ::testing::Values(HeaderCase{projectInfo("", "项目地址", "项目类型", "客户姓名", "建筑面积"), "新工程", "项目地址:",
-                                 "项目类型:", "客户姓名:", "建筑面积:"},
-                      HeaderCase{projectInfo("项目名称", "杭州", "别墅", "王先生", "120"), "新工程", "项目地址:杭州",
-                                 "项目类型:别墅", "客户姓名:王先生", "建筑面积:120"},
-                      HeaderCase{projectInfo("西湖花园", "项目地址 ", "", "", "建筑面积x"), "西湖花园", "项目地址:项目地址 ",
-                                 "项目类型:", "客户姓名:", "建筑面积:建筑面积x"}));
+    ::testing::Values(HeaderCase{projectInfo("", "项目地址", "项目类型", "客户姓名", "建筑面积"), "新工程",
+                                 "项目地址:", "项目类型:", "客户姓名:", "建筑面积:"},
+                      HeaderCase{projectInfo("项目名称", "杭州", "别墅", "王先生", "120"), "新工程",
+                                 "项目地址:杭州", "项目类型:别墅", "客户姓名:王先生", "建筑面积:120"},
+                      HeaderCase{projectInfo("西湖花园", "项目地址 ", "", "", "建筑面积x"), "西湖花园",
+                                 "项目地址:项目地址 ", "项目类型:", "客户姓名:", "建筑面积:建筑面积x"}));
 
 TEST(ListKeyboard, StepsOverHeaderBlocks)
 {
-    const QList<QPair<QString, int>> cases{{"单价", 6},       {"单价 ", 1},     {"项目地址:杭州", 4},
-                                           {"客户姓名:", 4},  {"项目类型:别墅", 6}, {"建筑面积:1:2", 6},
-                                           {"设计师:", 1},    {"", 1},          {"项目地址", 4}};
+    const QList<QPair<QString, int>> cases{
+        {"单价", 6},          {"单价 ", 1},        {"项目地址:杭州", 4}, {"客户姓名:", 4},
+        {"项目类型:别墅", 6}, {"建筑面积:1:2", 6}, {"设计师:", 1},       {"", 1},
+        {"项目地址", 4}};
     for (const auto &[text, step] : cases)
         EXPECT_EQ(ListKeyboard::columnStep(text), step) << text.toStdString();
 }

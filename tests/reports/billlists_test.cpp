@@ -48,7 +48,8 @@ struct SilentPrompter : Prompter {
 };
 
 // The pane next to the budget table that writes the bill's estimate rows.
-class BillListsTest : public ::testing::Test {
+class BillListsTest : public ::testing::Test
+{
 protected:
     QTemporaryDir dir;
     LineCountMeasure measure;

@@ -57,7 +57,7 @@ EstimateRow room()
 struct AggregationCase {
     const char *title;
     QList<EstimateRow> rows;
-    QStringList codes;  // one per expected line, in order
+    QStringList codes; // one per expected line, in order
     QList<float> nums;
     QList<float> lossRates;
 };
@@ -67,7 +67,9 @@ void PrintTo(const AggregationCase &c, std::ostream *out)
     *out << c.title;
 }
 
-class Aggregation : public ::testing::TestWithParam<AggregationCase> {};
+class Aggregation : public ::testing::TestWithParam<AggregationCase>
+{
+};
 
 TEST_P(Aggregation, MergesByNameUnitAndExactPrice)
 {
@@ -101,20 +103,22 @@ INSTANTIATE_TEST_SUITE_P(
                         {"S1", "S3", "S4"},
                         {0.3f * 2.0f, 0.7f * 2.0f, 0.7f * 2.0f},
                         {0, 0, 0}},
-        AggregationCase{"quantity 0 and negative contribute nothing",
-                        {room(), construct({0.0f, 0, 0, 0, 0, {Sand}, {}}),
-                         construct({-1.0f, 0, 0, 0, 0, {Stone}, {}})},
-                        {},
-                        {},
-                        {}},
-        AggregationCase{"first row never visited",
-                        {construct({1.0f, 0, 0, 0, 0, {Stone}, {}}), construct({1.0f, 0, 0, 0, 0, {Sand}, {}})},
-                        {"S1"},
-                        {0.3f},
-                        {0}},
+        AggregationCase{
+            "quantity 0 and negative contribute nothing",
+            {room(), construct({0.0f, 0, 0, 0, 0, {Sand}, {}}), construct({-1.0f, 0, 0, 0, 0, {Stone}, {}})},
+            {},
+            {},
+            {}},
+        AggregationCase{
+            "first row never visited",
+            {construct({1.0f, 0, 0, 0, 0, {Stone}, {}}), construct({1.0f, 0, 0, 0, 0, {Sand}, {}})},
+            {"S1"},
+            {0.3f},
+            {0}},
         AggregationCase{"fewer than two rows", {construct({1.0f, 0, 0, 0, 0, {Stone}, {}})}, {}, {}, {}}));
 
-class ResourceListTest : public ::testing::Test {
+class ResourceListTest : public ::testing::Test
+{
 protected:
     LineCountMeasure measure;
     Grid grid;
@@ -146,7 +150,8 @@ TEST_F(ResourceListTest, WritesShownValuesAndBuiltTotal)
     EXPECT_EQ(grid.alignment(6, 7), 14);
     EXPECT_EQ(grid.alignment(6, 5), 10);
     EXPECT_EQ(grid.rowHeight(6), 25);
-    EXPECT_EQ(totalText(), QStringLiteral("材料费用: \u00A5") + NumberText::fixed(list.total(), 2) + QStringLiteral("元"));
+    EXPECT_EQ(totalText(),
+              QStringLiteral("材料费用: \u00A5") + NumberText::fixed(list.total(), 2) + QStringLiteral("元"));
     EXPECT_EQ(list.total(), amount + list.lines()[1].amount);
     EXPECT_EQ(cell(9, 1), BillTexts::signatureLine());
 }
@@ -187,9 +192,15 @@ TEST_F(ResourceListTest, MachineLinesIgnoreLossAndTax)
 
 TEST_F(ResourceListTest, EmptiedCellsRestoreOrZero)
 {
-    list.build({room(), construct({1.0f, 0, 0, 0, 0, {resource("砖", "B", "块", 10.0f, 3.0f),
-                                                       resource("瓦", "W", "片", 2.0f, 5.0f)}, {}})},
-               2);
+    list.build(
+        {room(), construct({1.0f,
+                            0,
+                            0,
+                            0,
+                            0,
+                            {resource("砖", "B", "块", 10.0f, 3.0f), resource("瓦", "W", "片", 2.0f, 5.0f)},
+                            {}})},
+        2);
     grid.setText(6, 4, QString());
     EXPECT_TRUE(list.onCellEdited(6, 4, 2));
     EXPECT_EQ(cell(6, 4), QStringLiteral("块"));
@@ -249,7 +260,8 @@ TEST_F(ResourceListTest, RepricingTwiceFollowsEveryRow)
             EXPECT_EQ(cell(6 + i, 6), NumberText::fixed(line.shownPrice, 2));
             sum += line.amount;
         }
-        EXPECT_EQ(totalText(), QStringLiteral("材料费用:\u00A5") + NumberText::fixed(sum, 2) + QStringLiteral(" 元 "));
+        EXPECT_EQ(totalText(),
+                  QStringLiteral("材料费用:\u00A5") + NumberText::fixed(sum, 2) + QStringLiteral(" 元 "));
     }
     list.applyRate(RateKind::Loss, 0.5f, 2);
     EXPECT_EQ(list.lines()[0].shownQuantity, 1.5f * (0.3f * 2.0f));

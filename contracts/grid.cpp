@@ -12,7 +12,9 @@ const GridCell DefaultCell;
 
 } // namespace
 
-Grid::Grid(QObject *parent) : QObject(parent) {}
+Grid::Grid(QObject *parent) : QObject(parent)
+{
+}
 
 Grid::Grid(int rows, int columns, QObject *parent) : QObject(parent)
 {
@@ -57,7 +59,7 @@ void Grid::setColumnCount(int columns)
 
 void Grid::insertRows(int before, int count)
 {
-    if (count <= 0 || before < 0 || before > rowCount() || count > std::numeric_limits<int>::max() - rowCount())
+    if (count <= 0 || before < 0 || before > rowCount() || count > MaxRows - rowCount())
         return;
     const bool single = beginShapeChange();
     if (single)
@@ -110,8 +112,7 @@ GridRange Grid::applyRowsRemoved(int first, int count)
 
 void Grid::insertColumns(int before, int count)
 {
-    if (count <= 0 || before < 0 || before > columnCount() ||
-        count > std::numeric_limits<qint16>::max() - columnCount())
+    if (count <= 0 || before < 0 || before > columnCount() || count > MaxColumns - columnCount())
         return;
     const bool single = beginShapeChange();
     if (single)
@@ -143,7 +144,10 @@ void Grid::removeColumns(int first, int count)
 GridRange Grid::reshapeColumns(int columns, int changeAt, int count, bool inserting)
 {
     const int oldColumns = m_rows.columns();
-    const QList<GridRange> merges = mergedRanges();
+    // The column list has already changed; the cells still have the old width.
+    const QList<GridRange> merges = rowCount() > 0 && oldColumns > 0
+                                        ? m_merges.intersecting({0, 0, rowCount() - 1, oldColumns - 1})
+                                        : QList<GridRange>();
     m_rows.reshape(columns, [&](int, GridCell *from, GridCell *to) {
         for (int column = 0; column < oldColumns; ++column) {
             const int target = inserting ? (column < changeAt ? column : column + count)
@@ -575,8 +579,8 @@ void Grid::fitRowHeight(int row, const GridTextMeasure &measure)
         if (width == 0)
             continue;
         const GridCell &cell = m_rows.cell(row, column);
-        tallest = std::max(tallest, measure.textHeight(cell.text, font(row, column), width,
-                                                       cell.has(GridCell::Wrap)));
+        tallest = std::max(tallest,
+                           measure.textHeight(cell.text, font(row, column), width, cell.has(GridCell::Wrap)));
     }
     if (tallest >= 0)
         setRowHeight(row, tallest);

@@ -35,6 +35,9 @@ class Grid : public QObject
 public:
     static constexpr int DefaultRowHeight = 25;
     static constexpr int DefaultColumnWidth = 64;
+    // Requests beyond these are refused rather than exhausting memory.
+    static constexpr int MaxRows = 10'000'000;
+    static constexpr int MaxColumns = 16'384;
 
     explicit Grid(QObject *parent = nullptr);
     Grid(int rows, int columns, QObject *parent = nullptr);

@@ -113,10 +113,11 @@ QString projectTotal(float total, Precision precision)
 
 QString summaryLine(const ProjectTotals &t, Precision precision)
 {
-    return QStringLiteral(u"工程总价: \u00A5") + number(t.projectTotal, precision) + QStringLiteral(u" 元=材料")
-           + number(t.materialShare(), precision) + QStringLiteral(u"元 + 机械台班") + number(t.projectMachine, precision)
-           + QStringLiteral(u"元 + 人工") + number(t.projectLabor, precision) + QStringLiteral(u"元 + 管理费")
-           + number(t.projectManagement, precision) + QStringLiteral(u"元");
+    return QStringLiteral(u"工程总价: \u00A5") + number(t.projectTotal, precision) +
+           QStringLiteral(u" 元=材料") + number(t.materialShare(), precision) +
+           QStringLiteral(u"元 + 机械台班") + number(t.projectMachine, precision) +
+           QStringLiteral(u"元 + 人工") + number(t.projectLabor, precision) + QStringLiteral(u"元 + 管理费") +
+           number(t.projectManagement, precision) + QStringLiteral(u"元");
 }
 
 } // namespace CellText

@@ -117,7 +117,9 @@ CellEdit Estimate::editCell(int index, int column, const QString &text)
     const QString typed = NumberEdit::withoutLeadingBlanks(text).toString();
     ConstructItem &item = m_rows[index].item;
     if (column <= UnitColumn) {
-        QString &field = column == NameColumn ? item.itemName : column == DescColumn ? item.itemDesc : item.brand.unit;
+        QString &field = column == NameColumn   ? item.itemName
+                         : column == DescColumn ? item.itemDesc
+                                                : item.brand.unit;
         if (!typed.isEmpty()) {
             field = typed;
             edit.change.applied = true;
@@ -157,8 +159,8 @@ EstimateChange Estimate::repriceItem(int index, const ConstructItem &edited)
     EstimateChange change;
     change.applied = true;
     change.itemRows = {index};
-    change.itemColumns = columnRange(CellText::NameColumn, CellText::UnitColumn)
-                         + columnRange(CellText::MaterialPriceColumn, CellText::TotalColumn);
+    change.itemColumns = columnRange(CellText::NameColumn, CellText::UnitColumn) +
+                         columnRange(CellText::MaterialPriceColumn, CellText::TotalColumn);
     change.roomRows = {room};
     change.totalsChanged = true;
     return change;
@@ -262,33 +264,11 @@ EstimateChange Estimate::applyRateToAll(RateKind kind, const RateSettings &rates
     change.applied = true;
     change.billNoticeCode = kind == RateKind::Profit ? 0 : 1;
     for (int k = 0; k < rowCount(); ++k) {
-        if (!m_rows[k].isRoom())
-            continue;
-        RowCosts &room = m_rows[k].costs;
-        // The room is taken out of the project sums whole and added back once
-        // its items are repriced.
-        m_totals.projectTotal -= room.total;
-        m_totals.projectMachine -= room.machineSubtotal;
-        m_totals.projectLabor -= room.laborSubtotal;
-        m_totals.projectManagement -= room.managementSubtotal;
-        room.total = room.machineSubtotal = room.laborSubtotal = room.managementSubtotal = 0.0f;
-        for (int r = k + 1; r < rowCount() && m_rows[r].isConstruct(); ++r) {
-            EstimateRow &row = m_rows[r];
-            Pricing::setRate(row.item.brand, kind, rates);
-            row.costs = Pricing::priceRow(row.item.brand);
-            room.total += row.costs.total;
-            room.laborSubtotal += row.costs.laborSubtotal;
-            room.machineSubtotal += row.costs.machineSubtotal;
-            room.managementSubtotal += row.costs.managementSubtotal;
-            change.itemRows << r;
-        }
-        m_totals.projectTotal += room.total;
-        m_totals.projectMachine += room.machineSubtotal;
-        m_totals.projectLabor += room.laborSubtotal;
-        m_totals.projectManagement += room.managementSubtotal;
-        change.roomRows << k;
+        if (m_rows[k].isRoom())
+            repriceRoomWithRate(k, kind, rates, change);
     }
-    change.itemColumns = kind == RateKind::Profit ? columnRange(CellText::MaterialPriceColumn, CellText::LaborPriceColumn)
+    change.itemColumns = kind == RateKind::Profit
+                             ? columnRange(CellText::MaterialPriceColumn, CellText::LaborPriceColumn)
                          : kind == RateKind::Loss ? QList<int>{CellText::LossColumn}
                                                   : QList<int>{CellText::TaxColumn};
     change.itemColumns += subtotalColumns();
@@ -296,6 +276,32 @@ EstimateChange Estimate::applyRateToAll(RateKind kind, const RateSettings &rates
     refreshTotals();
     m_idle = true;
     return change;
+}
+
+void Estimate::repriceRoomWithRate(int room, RateKind kind, const RateSettings &rates, EstimateChange &change)
+{
+    RowCosts &sums = m_rows[room].costs;
+    // The room leaves the project sums whole and comes back once its items are repriced.
+    m_totals.projectTotal -= sums.total;
+    m_totals.projectMachine -= sums.machineSubtotal;
+    m_totals.projectLabor -= sums.laborSubtotal;
+    m_totals.projectManagement -= sums.managementSubtotal;
+    sums.total = sums.machineSubtotal = sums.laborSubtotal = sums.managementSubtotal = 0.0f;
+    for (int r = room + 1; r < rowCount() && m_rows[r].isConstruct(); ++r) {
+        EstimateRow &row = m_rows[r];
+        Pricing::setRate(row.item.brand, kind, rates);
+        row.costs = Pricing::priceRow(row.item.brand);
+        sums.total += row.costs.total;
+        sums.laborSubtotal += row.costs.laborSubtotal;
+        sums.machineSubtotal += row.costs.machineSubtotal;
+        sums.managementSubtotal += row.costs.managementSubtotal;
+        change.itemRows << r;
+    }
+    m_totals.projectTotal += sums.total;
+    m_totals.projectMachine += sums.machineSubtotal;
+    m_totals.projectLabor += sums.laborSubtotal;
+    m_totals.projectManagement += sums.managementSubtotal;
+    change.roomRows << room;
 }
 
 EstimateChange Estimate::setPrecision(Precision precision)

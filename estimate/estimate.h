@@ -88,6 +88,7 @@ private:
     void addToSums(int index, int room);
     EstimateChange removeItemRow(int index);
     EstimateChange removeRoomRow(int index);
+    void repriceRoomWithRate(int room, RateKind kind, const RateSettings &rates, EstimateChange &change);
     void zeroTotalsIfNotPositive();
 
     QList<EstimateRow> m_rows;

@@ -1,5 +1,6 @@
 #include "numbertext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -66,8 +67,33 @@ std::string leadingNumberSpan(QStringView text)
     return out;
 }
 
-template<typename T>
-T parseSpan(const std::string &span)
+// The decimal order of magnitude of a number span (first significant digit
+// relative to the point, plus the exponent), saturated far beyond any float.
+long long decimalMagnitude(const std::string &span)
+{
+    const auto e = span.find_first_of("eE");
+    const std::string mantissa = span.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string::npos) {
+        const bool negative = span.size() > e + 1 && span[e + 1] == '-';
+        for (std::size_t k = e + 1; k < span.size(); ++k) {
+            if (span[k] >= '0' && span[k] <= '9' && exponent < 1000000000LL)
+                exponent = exponent * 10 + (span[k] - '0');
+        }
+        exponent = negative ? -exponent : exponent;
+    }
+    const auto point = mantissa.find('.');
+    const auto first = mantissa.find_first_of("123456789");
+    if (first == std::string::npos)
+        return 0;
+    const long long pointAt = point == std::string::npos ? (long long)mantissa.size() : (long long)point;
+    long long magnitude = pointAt - (long long)first;
+    if (point != std::string::npos && first > point)
+        magnitude += 1;
+    return magnitude + exponent;
+}
+
+template <typename T> T parseSpan(const std::string &span)
 {
     if (span.empty())
         return T(0);
@@ -75,12 +101,11 @@ T parseSpan(const std::string &span)
     const auto result = std::from_chars(span.data(), span.data() + span.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         // strtod gives +-HUGE_VAL on overflow and 0 on underflow; keep that.
+        // Underflow is told by magnitude, since "0.000…1" needs no exponent.
         const bool negative = span.front() == '-';
-        const auto e = span.find_first_of("eE");
-        const bool tiny = e != std::string::npos && span.find('-', e) != std::string::npos;
-        if (tiny)
+        if (decimalMagnitude(span) < 0)
             return negative ? -T(0) : T(0);
-        return negative ? -HUGE_VAL : HUGE_VAL;
+        return negative ? -T(HUGE_VAL) : T(HUGE_VAL);
     }
     return value;
 }
@@ -95,9 +120,11 @@ QString fixed(double value, int decimals)
         return value < 0 || std::signbit(value) ? QStringLiteral("-nan") : QStringLiteral("nan");
     if (std::isinf(value))
         return value < 0 ? QStringLiteral("-inf") : QStringLiteral("inf");
-    char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return QString::fromLatin1(buffer, result.ptr - buffer);
+    // The largest double has 309 integer digits; the buffer fits any precision.
+    std::string buffer(std::size_t(std::max(decimals, 6)) + 320, '\0');
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, decimals);
+    return QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
 }
 
 double leadingDouble(QStringView text)

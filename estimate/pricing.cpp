@@ -11,7 +11,8 @@ namespace Pricing {
 RowCosts priceRow(const BrandData &b)
 {
     RowCosts c;
-    c.materialSubtotal = ((((b.materialprofit + 1.0f) * b.material) * b.num) * (b.loss + 1.0f)) * (b.tax + 1.0f);
+    c.materialSubtotal =
+        ((((b.materialprofit + 1.0f) * b.material) * b.num) * (b.loss + 1.0f)) * (b.tax + 1.0f);
     c.laborSubtotal = (((b.laborprofit + 1.0f) * b.laborcost) * b.num) * (b.tax + 1.0f);
     c.machineSubtotal = (((b.machineprofit + 1.0f) * b.machine) * b.num) * (b.tax + 1.0f);
     c.managementSubtotal = (b.management * b.num) * (b.tax + 1.0f);

@@ -21,7 +21,7 @@ struct RateDialogView {
     QString noticeText;
     QPoint cancelButton;
     QPoint okButton;
-    int focus = 0;  // control id
+    int focus = 0; // control id
 };
 
 // The modal dialog that sets one project rate, without its window: a first

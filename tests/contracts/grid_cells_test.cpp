@@ -2,8 +2,8 @@
 #include "contracts/gridtextmeasure.h"
 #include "gridtestsupport.h"
 
-#include <QTemporaryDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -115,6 +115,8 @@ TEST(GridCells, AccessOutsideTheGridIsHarmless)
     grid.insertRows(3, 1);
     grid.insertRows(-1, 1);
     grid.insertRows(0, -4);
+    grid.insertRows(0, INT_MAX);
+    grid.setColumnCount(INT_MAX);
     grid.removeRows(2, 1);
     grid.removeRows(-1, 1);
     grid.removeColumns(5, 1);
@@ -228,7 +230,7 @@ TEST(GridCells, FitRowHeightTakesTheTallestSingleRowCell)
     grid.setText(1, 1, QString(7, 'x'));   // 3 lines of 3
     grid.setText(1, 2, QString(100, 'x')); // merged over two rows: ignored
     grid.merge({1, 2, 2, 2});
-    grid.setText(1, 3, QString(12, 'x'));  // merged over two columns, 60 wide: 2 lines
+    grid.setText(1, 3, QString(12, 'x')); // merged over two columns, 60 wide: 2 lines
     grid.merge({1, 3, 1, 4});
     grid.fitRowHeight(1, LengthMeasure());
     EXPECT_EQ(grid.rowHeight(1), 60);

@@ -96,9 +96,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(GridMerges, SeveralRangesEachFollowTheRule)
 {
     Grid grid(20, 6);
-    grid.merge({2, 1, 4, 1});  // above the insertion point
-    grid.merge({6, 1, 9, 3});  // around it
-    grid.merge({8, 4, 8, 5});  // on a row that moves down
+    grid.merge({2, 1, 4, 1});   // above the insertion point
+    grid.merge({6, 1, 9, 3});   // around it
+    grid.merge({8, 4, 8, 5});   // on a row that moves down
     grid.merge({12, 0, 13, 5}); // below it
     grid.insertRows(8, 3);
     const std::vector<GridRange> expected{{2, 1, 4, 1}, {6, 1, 12, 3}, {11, 4, 11, 5}, {15, 0, 16, 5}};
@@ -139,9 +139,9 @@ TEST(GridMerges, InvalidMergesChangeNothing)
 {
     Grid grid(5, 5);
     grid.merge({1, 1, 2, 2});
-    EXPECT_FALSE(grid.merge({3, 3, 5, 4}));   // past the last row
-    EXPECT_FALSE(grid.merge({-1, 0, 1, 1}));  // before the first
-    EXPECT_FALSE(grid.merge({2, 2, 1, 1}));   // reversed corners
+    EXPECT_FALSE(grid.merge({3, 3, 5, 4}));  // past the last row
+    EXPECT_FALSE(grid.merge({-1, 0, 1, 1})); // before the first
+    EXPECT_FALSE(grid.merge({2, 2, 1, 1}));  // reversed corners
     EXPECT_TRUE(grid.merge(GridRange::normalized(4, 4, 3, 3)));
     const std::vector<GridRange> expected{{1, 1, 2, 2}, {3, 3, 4, 4}};
     EXPECT_EQ(sortedMerges(grid), expected);

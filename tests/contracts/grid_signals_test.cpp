@@ -46,8 +46,9 @@ private:
     }
     void quad(void (Grid::*signal)(int, int, int, int), const char *name)
     {
-        QObject::connect(&m_grid, signal,
-                         [this, name](int a, int b, int c, int d) { add(name, {a, b, c, d}); });
+        QObject::connect(&m_grid, signal, [this, name](int a, int b, int c, int d) {
+            add(name, {a, b, c, d});
+        });
     }
     void none(void (Grid::*signal)(), const char *name)
     {
@@ -87,10 +88,13 @@ TEST_P(GridSignalTest, SendsExactlyTheseSignals)
 INSTANTIATE_TEST_SUITE_P(
     Single, GridSignalTest,
     ::testing::Values(
-        SignalCase{"set_text", [](Grid &g) { g.setText(3, 2, QStringLiteral("x")); }, {"cellsChanged 3 2 3 2 @10"}},
+        SignalCase{
+            "set_text", [](Grid &g) { g.setText(3, 2, QStringLiteral("x")); }, {"cellsChanged 3 2 3 2 @10"}},
         SignalCase{"same_value_is_silent", [](Grid &g) { g.setText(0, 0, QStringLiteral("same")); }, {}},
         SignalCase{"range_clipped",
-                   [](Grid &g) { g.setRangeAlignment({8, 3, 20, 20}, 10); },
+                   [](Grid &g) {
+                       g.setRangeAlignment({8, 3, 20, 20}, 10);
+                   },
                    {"cellsChanged 8 3 9 4 @10"}},
         SignalCase{"insert_below_merge",
                    [](Grid &g) { g.insertRows(6, 2); },
@@ -101,15 +105,22 @@ INSTANTIATE_TEST_SUITE_P(
         SignalCase{"remove_inside_merge",
                    [](Grid &g) { g.removeRows(4, 3); },
                    {"rowsAboutToBeRemoved 4 6 @10", "rowsRemoved 4 6 @7", "mergesChanged 2 1 3 1 @7"}},
-        SignalCase{"append_row", [](Grid &g) { g.appendRow(); },
+        SignalCase{"append_row",
+                   [](Grid &g) { g.appendRow(); },
                    {"rowsAboutToBeInserted 10 10 @10", "rowsInserted 10 10 @11"}},
         SignalCase{"remove_columns",
                    [](Grid &g) { g.removeColumns(3, 5); },
                    {"columnsAboutToBeRemoved 3 4 @10", "columnsRemoved 3 4 @10"}},
         SignalCase{"merge_over_merge",
-                   [](Grid &g) { g.merge({4, 0, 6, 1}); },
+                   [](Grid &g) {
+                       g.merge({4, 0, 6, 1});
+                   },
                    {"mergesChanged 2 0 6 1 @10"}},
-        SignalCase{"unmerge_nothing", [](Grid &g) { g.unmerge({7, 0, 9, 4}); }, {}},
+        SignalCase{"unmerge_nothing",
+                   [](Grid &g) {
+                       g.unmerge({7, 0, 9, 4});
+                   },
+                   {}},
         SignalCase{"row_height", [](Grid &g) { g.setRowHeight(5, 0); }, {"rowHeightsChanged 5 5 @10"}},
         SignalCase{"column_format",
                    [](Grid &g) { g.setColumnNumberFormat(4, GridColumn::NumericKind, 2); },
@@ -121,51 +132,50 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Batched, GridSignalTest,
-    ::testing::Values(
-        SignalCase{"many_cells_one_signal",
-                   [](Grid &g) {
-                       GridUpdateGuard hold(g);
-                       for (int row = 3; row < 9; ++row)
-                           for (int column = 1; column < 4; ++column)
-                               g.setText(row, column, QStringLiteral("v"));
-                       g.setBackground(1, 2, 0);
-                   },
-                   {"cellsChanged 1 1 8 3 @10"}},
-        SignalCase{"one_of_each_kind_in_fixed_order",
-                   [](Grid &g) {
-                       GridUpdateGuard hold(g);
-                       g.setActiveCell(1, 1);
-                       g.setRowHeight(7, 3);
-                       g.setRowHeight(2, 3);
-                       g.merge({6, 2, 6, 3});
-                       g.setText(9, 4, QStringLiteral("x"));
-                       g.setActiveCell(2, 2);
-                   },
-                   {"cellsChanged 9 4 9 4 @10", "mergesChanged 6 2 6 3 @10", "rowHeightsChanged 2 7 @10",
-                    "activeCellChanged 2 2 @10"}},
-        SignalCase{"shape_change_becomes_a_reset",
-                   [](Grid &g) {
-                       GridUpdateGuard hold(g);
-                       g.setText(1, 1, QStringLiteral("before"));
-                       for (int i = 0; i < 100; ++i)
-                           g.insertRows(3, 1);
-                       g.removeRows(0, 50);
-                       g.setText(1, 1, QStringLiteral("after"));
-                   },
-                   {"aboutToReset @10", "reset @60"}},
-        SignalCase{"nested_batches_send_at_the_outer_end",
-                   [](Grid &g) {
-                       g.beginUpdate();
-                       {
-                           GridUpdateGuard inner(g);
-                           g.setText(1, 1, QStringLiteral("a"));
-                       }
-                       g.setText(2, 2, QStringLiteral("b"));
-                       g.endUpdate();
-                       g.endUpdate(); // unmatched: ignored
-                   },
-                   {"cellsChanged 1 1 2 2 @10"}},
-        SignalCase{"empty_batch_is_silent", [](Grid &g) { GridUpdateGuard hold(g); }, {}}),
+    ::testing::Values(SignalCase{"many_cells_one_signal",
+                                 [](Grid &g) {
+                                     GridUpdateGuard hold(g);
+                                     for (int row = 3; row < 9; ++row)
+                                         for (int column = 1; column < 4; ++column)
+                                             g.setText(row, column, QStringLiteral("v"));
+                                     g.setBackground(1, 2, 0);
+                                 },
+                                 {"cellsChanged 1 1 8 3 @10"}},
+                      SignalCase{"one_of_each_kind_in_fixed_order",
+                                 [](Grid &g) {
+                                     GridUpdateGuard hold(g);
+                                     g.setActiveCell(1, 1);
+                                     g.setRowHeight(7, 3);
+                                     g.setRowHeight(2, 3);
+                                     g.merge({6, 2, 6, 3});
+                                     g.setText(9, 4, QStringLiteral("x"));
+                                     g.setActiveCell(2, 2);
+                                 },
+                                 {"cellsChanged 9 4 9 4 @10", "mergesChanged 6 2 6 3 @10",
+                                  "rowHeightsChanged 2 7 @10", "activeCellChanged 2 2 @10"}},
+                      SignalCase{"shape_change_becomes_a_reset",
+                                 [](Grid &g) {
+                                     GridUpdateGuard hold(g);
+                                     g.setText(1, 1, QStringLiteral("before"));
+                                     for (int i = 0; i < 100; ++i)
+                                         g.insertRows(3, 1);
+                                     g.removeRows(0, 50);
+                                     g.setText(1, 1, QStringLiteral("after"));
+                                 },
+                                 {"aboutToReset @10", "reset @60"}},
+                      SignalCase{"nested_batches_send_at_the_outer_end",
+                                 [](Grid &g) {
+                                     g.beginUpdate();
+                                     {
+                                         GridUpdateGuard inner(g);
+                                         g.setText(1, 1, QStringLiteral("a"));
+                                     }
+                                     g.setText(2, 2, QStringLiteral("b"));
+                                     g.endUpdate();
+                                     g.endUpdate(); // unmatched: ignored
+                                 },
+                                 {"cellsChanged 1 1 2 2 @10"}},
+                      SignalCase{"empty_batch_is_silent", [](Grid &g) { GridUpdateGuard hold(g); }, {}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(GridSignals, BatchEndsWithNothingPendingForTheNext)

@@ -2,8 +2,8 @@
 
 #include "contracts/grid.h"
 
-#include <gtest/gtest.h>
 #include "contracts/gridrange.h"
+#include <gtest/gtest.h>
 
 #include <QString>
 #include <algorithm>

@@ -24,8 +24,8 @@ qsizetype CategoryInsertion::firstItemOfCategory(const QList<QuotaItem> &items, 
     return -1;
 }
 
-bool CategoryInsertion::insertIntoCategory(QList<QuotaItem> &items, LibraryTree &tree, const ConstructItem &item,
-                                           int position)
+bool CategoryInsertion::insertIntoCategory(QList<QuotaItem> &items, LibraryTree &tree,
+                                           const ConstructItem &item, int position)
 {
     const qsizetype first = firstItemOfCategory(items, position);
     if (first < 0)
@@ -60,7 +60,8 @@ bool CategoryInsertion::insertIntoCategory(QList<QuotaItem> &items, LibraryTree 
     return true;
 }
 
-qsizetype CategoryInsertion::sameNameAfter(const QList<QuotaItem> &items, qsizetype first, const QString &name)
+qsizetype CategoryInsertion::sameNameAfter(const QList<QuotaItem> &items, qsizetype first,
+                                           const QString &name)
 {
     const QString &category = items.at(first).categoryName;
     for (qsizetype i = first + 1; i < items.size() && items.at(i).categoryName == category; ++i) {

@@ -22,8 +22,9 @@ ItemEdit ItemEdit::ofItem(const ConstructItem &item, Prices prices)
 LineEdit ItemEdit::lineOf(const MtLine &line)
 {
     const QString classify = line.classify.isEmpty() ? LineEdit::unchosenClassify() : line.classify;
-    return LineEdit{line.name, classify, line.unit, NumberCell::shown(line.price), NumberCell::shown(line.num),
-                    line.desc, line.code};
+    return LineEdit{
+        line.name, classify, line.unit, NumberCell::shown(line.price), NumberCell::shown(line.num),
+        line.desc, line.code};
 }
 
 bool ItemEdit::removeLine(qsizetype row)

@@ -2,7 +2,8 @@
 
 #include "categoryinsertion.h"
 
-QuotaLibraryItems::QuotaLibraryItems(QuotaLibrary &library, LibraryTree &tree) : m_library(library), m_tree(tree)
+QuotaLibraryItems::QuotaLibraryItems(QuotaLibrary &library, LibraryTree &tree)
+    : m_library(library), m_tree(tree)
 {
 }
 

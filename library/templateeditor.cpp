@@ -104,9 +104,11 @@ void TemplateEditor::selectNode(int node)
 bool TemplateEditor::deleteNode(int node)
 {
     const qsizetype index = LibraryTree::itemIndexOfNode(m_items, node);
-    if (index < 0 || LibraryTree::isPlaceholder(m_items.at(index)) || m_items.at(index).categoryName.isEmpty())
+    if (index < 0 || LibraryTree::isPlaceholder(m_items.at(index)) ||
+        m_items.at(index).categoryName.isEmpty())
         return false;
-    m_customItemCounter = LibraryCommands::counterAfterDeleting(m_items.at(index).itemName, m_customItemCounter);
+    m_customItemCounter =
+        LibraryCommands::counterAfterDeleting(m_items.at(index).itemName, m_customItemCounter);
     removeWorkingItem(index);
     // Deleting the last item shows the one before it.
     show(std::min(index, m_items.size() - 1));

@@ -29,7 +29,8 @@ TemplateSaving::DeleteOutcome TemplateSaving::deleteTemplate(TemplateChoice &cho
     const bool wasCurrent = index == choice.selectedTemplate;
     choice.templateList.removeAt(index);
     if (!wasCurrent) {
-        choice.select(index < choice.selectedTemplate ? choice.selectedTemplate - 1 : choice.selectedTemplate);
+        choice.select(index < choice.selectedTemplate ? choice.selectedTemplate - 1
+                                                      : choice.selectedTemplate);
         return DeleteOutcome::Deleted;
     }
     choice.select(0);
@@ -71,7 +72,8 @@ QString TemplateSaving::finalPath(const QString &chosenPath, bool locked)
 
 bool TemplateSaving::samePath(const QString &a, const QString &b)
 {
-    return QDir::cleanPath(QFileInfo(a).absoluteFilePath()) == QDir::cleanPath(QFileInfo(b).absoluteFilePath());
+    return QDir::cleanPath(QFileInfo(a).absoluteFilePath()) ==
+           QDir::cleanPath(QFileInfo(b).absoluteFilePath());
 }
 
 TemplateSaving::SaveOutcome TemplateSaving::save(TemplateChoice &choice, QuotaLibrary &library,

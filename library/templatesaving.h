@@ -48,8 +48,8 @@ public:
     static QString finalPath(const QString &chosenPath, bool locked);
     // OK after the file dialog: sets lockOnSave, writes the item list to the
     // final path and selects it in the template list.
-    static SaveOutcome save(TemplateChoice &choice, QuotaLibrary &library, const QString &chosenPath, bool locked,
-                            QString *error = nullptr);
+    static SaveOutcome save(TemplateChoice &choice, QuotaLibrary &library, const QString &chosenPath,
+                            bool locked, QString *error = nullptr);
 
     // A slot of the open mode: reads the template and selects it.
     static OpenOutcome openSlot(TemplateChoice &choice, const QString &path, QuotaLibrary &library,

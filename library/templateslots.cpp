@@ -26,7 +26,7 @@ QList<TemplateSlots::Entry> TemplateSlots::pagedEntries(const QStringList &templ
 }
 
 QList<TemplateSlots::Slot> TemplateSlots::slotList(const QStringList &templateList,
-                                               const QString &currentTemplatePath) const
+                                                   const QString &currentTemplatePath) const
 {
     QList<Slot> list;
     if (m_mode == Mode::Open) {

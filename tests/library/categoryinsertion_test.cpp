@@ -19,7 +19,7 @@ protected:
     void SetUp() override
     {
         m_items = {quotaItem("A", "自定义", "ka"), quotaItem("A", "a1", "ka"), quotaItem("A", "a2", "ka2"),
-                   quotaItem("B", "b1", "kb"),     quotaItem("B", "b2", "kb")};
+                   quotaItem("B", "b1", "kb"), quotaItem("B", "b2", "kb")};
         m_tree.fill(m_items);
     }
 
@@ -55,12 +55,16 @@ TEST_P(InsertIntoCategory, PlacesAfterTheFirstItemOrReplacesInPlace)
 INSTANTIATE_TEST_SUITE_P(
     Cases, InsertIntoCategory,
     ::testing::Values(
-        InsertCase{"new name: second in its category", 0, "n",
-                   {"A:自定义", "A:n", "A:a1", "A:a2", "B:b1", "B:b2"}},
+        InsertCase{
+            "new name: second in its category", 0, "n", {"A:自定义", "A:n", "A:a1", "A:a2", "B:b1", "B:b2"}},
         InsertCase{"same name: replaces in place", 0, "a2", {"A:自定义", "A:a1", "A:a2", "B:b1", "B:b2"}},
-        InsertCase{"the first item's name: a second one after it", 1, "b1",
+        InsertCase{"the first item's name: a second one after it",
+                   1,
+                   "b1",
                    {"A:自定义", "A:a1", "A:a2", "B:b1", "B:b1", "B:b2"}},
-        InsertCase{"last category: after its first item, not at its end", 1, "x",
+        InsertCase{"last category: after its first item, not at its end",
+                   1,
+                   "x",
                    {"A:自定义", "A:a1", "A:a2", "B:b1", "B:x", "B:b2"}}));
 
 TEST(InsertIntoCategoryTest, EnteringAgainReplacesTheCopyAndAMissingCategoryChangesNothing)

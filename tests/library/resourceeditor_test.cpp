@@ -12,8 +12,15 @@ ConstructItem estimateItem()
     item.brand.laborcost = 8.126f;
     item.brand.laborprofit = 0.2f;
     item.brand.material = 99.0f; // not the sum of its lines
-    MtLine sand{QStringLiteral("0"), QStringLiteral("沙"), QString(), QStringLiteral("S1"), QStringLiteral("t"),
-                2.5f, 0.125f, QString(), QStringLiteral("id7")};
+    MtLine sand{QStringLiteral("0"),
+                QStringLiteral("沙"),
+                QString(),
+                QStringLiteral("S1"),
+                QStringLiteral("t"),
+                2.5f,
+                0.125f,
+                QString(),
+                QStringLiteral("id7")};
     MtLine crane = sand;
     crane.name = QStringLiteral("吊车");
     crane.classify = QStringLiteral("机械");

@@ -62,9 +62,10 @@ TEST_F(TemplateEditorTest, TheAddNodeAddsAnItemAfterItInListAndTree)
 
 TEST_F(TemplateEditorTest, AChangedLinePriceReachesEqualLinesWithTheSameEmptyCode)
 {
-    m_library.setItems({withLines(quotaItem("A", "x"), {line("沙", 10.0f, 2.0f)}, 20.0f),
-                        withLines(quotaItem("A", "y"), {line("沙", 10.0f, 3.0f), line("石", 1.0f, 1.0f)}, 31.0f),
-                        withLines(quotaItem("A", "z"), {line("沙", 10.0f, 4.0f, "C1")}, 40.0f)});
+    m_library.setItems(
+        {withLines(quotaItem("A", "x"), {line("沙", 10.0f, 2.0f)}, 20.0f),
+         withLines(quotaItem("A", "y"), {line("沙", 10.0f, 3.0f), line("石", 1.0f, 1.0f)}, 31.0f),
+         withLines(quotaItem("A", "z"), {line("沙", 10.0f, 4.0f, "C1")}, 40.0f)});
     TemplateEditor editor = open(0);
     editor.edit().lines[0].price.text = QStringLiteral("12");
     editor.commitShown();
@@ -166,7 +167,8 @@ TEST_F(TemplateEditorTest, DeletingTheLastItemShowsTheOneBeforeAndAdjustsTheCoun
 
 TEST_F(TemplateEditorTest, OkNeverOverwritesTheMainLibraryAndCancelChangesNothing)
 {
-    const QString main = writeFile(QStringLiteral("Plotwright.xml"), templateBytes(R"(<project name="A" kind="k">
+    const QString main =
+        writeFile(QStringLiteral("Plotwright.xml"), templateBytes(R"(<project name="A" kind="k">
   <construction name="a" desc=""><brand unit="m" num="2.000"></brand></construction>
   <construction name="b" desc=""><brand unit="m" num="2.000"></brand></construction>
   </project>)"));

@@ -37,8 +37,10 @@ protected:
 
 TEST_F(TemplateSavingTest, DisplayNamesDropFolderAndEveryExtension)
 {
-    EXPECT_EQ(TemplateSlots::displayName(QStringLiteral("/a/Plotwright.xml"), 0), QStringLiteral("Verdalis定额库"));
-    EXPECT_EQ(TemplateSlots::displayName(QStringLiteral("/a/Plotwright.xml"), 3), QStringLiteral("Plotwright"));
+    EXPECT_EQ(TemplateSlots::displayName(QStringLiteral("/a/Plotwright.xml"), 0),
+              QStringLiteral("Verdalis定额库"));
+    EXPECT_EQ(TemplateSlots::displayName(QStringLiteral("/a/Plotwright.xml"), 3),
+              QStringLiteral("Plotwright"));
     EXPECT_EQ(TemplateSlots::displayName(QStringLiteral("/a.xml/my.xml.oml"), 2), QStringLiteral("my"));
 }
 
@@ -55,7 +57,8 @@ TEST_F(TemplateSavingTest, SaveSlotsAlignTheTimesAndPageByNine)
     const QList<TemplateSlots::Slot> first = pages.slotList(m_list, m_current);
     ASSERT_EQ(first.size(), 9);
     // "Verdalis定额库" is 11 characters: the times start 7 after it.
-    EXPECT_EQ(first.at(1).text, QStringLiteral("t1") + QString(16, u' ') + QStringLiteral("2024-03-05 14:07:09"));
+    EXPECT_EQ(first.at(1).text,
+              QStringLiteral("t1") + QString(16, u' ') + QStringLiteral("2024-03-05 14:07:09"));
     EXPECT_EQ(first.at(0).text.indexOf(u'2'), first.at(1).text.indexOf(u'2'));
     EXPECT_EQ(first.at(0).icon, TemplateSlots::Icon::MainLibrary);
     EXPECT_TRUE(pages.hasNextPage(m_list, m_current));
@@ -74,8 +77,10 @@ TEST_F(TemplateSavingTest, SaveSlotsAlignTheTimesAndPageByNine)
 
 TEST_F(TemplateSavingTest, LongNamesGetAtMostTwentySpaces)
 {
-    m_list = {QStringLiteral("/x/Plotwright.xml"), QStringLiteral("/x/") + QString(40, u'n') + QStringLiteral(".oml")};
-    const QList<TemplateSlots::Slot> list = TemplateSlots(TemplateSlots::Mode::Save).slotList(m_list, QString());
+    m_list = {QStringLiteral("/x/Plotwright.xml"),
+              QStringLiteral("/x/") + QString(40, u'n') + QStringLiteral(".oml")};
+    const QList<TemplateSlots::Slot> list =
+        TemplateSlots(TemplateSlots::Mode::Save).slotList(m_list, QString());
     EXPECT_EQ(list.at(0).text, QStringLiteral("Verdalis定额库") + QString(20, u' '));
     EXPECT_EQ(list.at(1).text, QString(40, u'n') + QString(7, u' '));
     EXPECT_EQ(list.at(1).icon, TemplateSlots::Icon::Locked);
@@ -104,7 +109,8 @@ TEST_F(TemplateSavingTest, OpenSlotsPutTheCurrentTemplateFirstAndSkipItLater)
 TEST_F(TemplateSavingTest, DeletingAnEarlierTemplateKeepsTheSelectionOnTheSameOne)
 {
     makeTemplates(3, 3);
-    EXPECT_EQ(TemplateSaving::deleteQuestion(m_choice, 1, QStringLiteral("t1")), QStringLiteral("确定删除 \"t1\" ?"));
+    EXPECT_EQ(TemplateSaving::deleteQuestion(m_choice, 1, QStringLiteral("t1")),
+              QStringLiteral("确定删除 \"t1\" ?"));
     const QString deleted = m_list.at(1);
     EXPECT_EQ(TemplateSaving::deleteTemplate(m_choice, 1, m_library, m_tree, m_counter),
               TemplateSaving::DeleteOutcome::Deleted);
@@ -174,7 +180,8 @@ TEST_F(TemplateSavingTest, TheChosenPathGetsTheExtensionOfTheLock)
         {"/d/a.txt", true, "/d/a.txt.oml"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(TemplateSaving::finalPath(QString::fromUtf8(c.chosen), c.locked), QString::fromUtf8(c.written))
+        EXPECT_EQ(TemplateSaving::finalPath(QString::fromUtf8(c.chosen), c.locked),
+                  QString::fromUtf8(c.written))
             << c.chosen;
     EXPECT_EQ(TemplateSaving::proposedPath(QStringLiteral("/data"), QStringLiteral("模板1"), true),
               QStringLiteral("/data/模板1.oml"));

@@ -1,0 +1,71 @@
+#include "library/resourceeditor.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ConstructItem estimateItem()
+{
+    ConstructItem item;
+    item.itemName = QStringLiteral("铺砖");
+    item.brand.num = 12.5f;
+    item.brand.laborcost = 8.126f;
+    item.brand.laborprofit = 0.2f;
+    item.brand.material = 99.0f; // not the sum of its lines
+    MtLine sand{QStringLiteral("0"),
+                QStringLiteral("沙"),
+                QString(),
+                QStringLiteral("S1"),
+                QStringLiteral("t"),
+                2.5f,
+                0.125f,
+                QString(),
+                QStringLiteral("id7")};
+    MtLine crane = sand;
+    crane.name = QStringLiteral("吊车");
+    crane.classify = QStringLiteral("机械");
+    item.brand.materials = {sand};
+    item.brand.machines = {crane};
+    return item;
+}
+
+TEST(ResourceEditorTest, SavingUnchangedRebuildsLinesAndSumsButKeepsNumAndPrices)
+{
+    const ConstructItem item = estimateItem();
+    const ItemEdit edit = ResourceEditor::show(item);
+    EXPECT_EQ(edit.labour.text, QStringLiteral("8.13")); // plain, without profit
+    EXPECT_EQ(edit.lines.at(0).classify, QStringLiteral("请选择"));
+    const ConstructItem saved = ResourceEditor::save(item, edit);
+    EXPECT_EQ(saved.brand.num, 12.5f);
+    EXPECT_EQ(saved.brand.laborcost, 8.126f);
+    EXPECT_EQ(saved.brand.laborprofit, 0.2f);
+    ASSERT_EQ(saved.brand.materials.size(), 1);
+    const MtLine &sand = saved.brand.materials.at(0);
+    EXPECT_EQ(sand.classify, QStringLiteral("请选择")); // saved as shown, counted as a material
+    EXPECT_EQ(sand.code, QStringLiteral("S1"));
+    EXPECT_TRUE(sand.id.isEmpty());
+    EXPECT_EQ(sand.num, 0.125f);
+    EXPECT_EQ(saved.brand.material, 2.5f * 0.125f);
+    EXPECT_EQ(saved.brand.machine, 2.5f * 0.125f);
+}
+
+TEST(ResourceEditorTest, RemovedAndUnnamedLinesLeaveTheSums)
+{
+    ItemEdit edit = ResourceEditor::show(estimateItem());
+    EXPECT_TRUE(edit.removeLine(0));
+    EXPECT_FALSE(edit.removeLine(5));
+    edit.lines.append(LineEdit{});
+    EXPECT_FALSE(edit.removeLine(1)); // neither name nor unit
+    edit.lines[1].price = NumberCell::typed(QStringLiteral("5"));
+    edit.lines[1].num = NumberCell::typed(QStringLiteral("abc"));
+    edit.labour.text = QStringLiteral("x");
+    edit.name = QStringLiteral(" 新 ");
+    const ConstructItem saved = ResourceEditor::save(estimateItem(), edit);
+    EXPECT_EQ(saved.itemName, QStringLiteral("新"));
+    EXPECT_EQ(saved.brand.material, 0.0f);
+    EXPECT_TRUE(saved.brand.materials.isEmpty());
+    EXPECT_EQ(saved.brand.machines.size(), 1);
+    EXPECT_EQ(saved.brand.laborcost, 0.0f);
+}
+
+} // namespace

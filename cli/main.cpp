@@ -20,9 +20,11 @@ const std::array<CliCommand, 4> &commands()
         {"template-resave",
          "template-resave IN OUT [--lock] [--user NAME]   read a template and write it again",
          runTemplateResave},
-        {"template-import", "template-import SHEET -o OUT.xml   convert a quota spreadsheet (.xlsx/.xls) to a template",
+        {"template-import",
+         "template-import SHEET -o OUT.xml   convert a quota spreadsheet (.xlsx/.xls) to a template",
          runTemplateImport},
-        {"template-export", "template-export TEMPLATE -o SHEET.xlsx   write a template's items as a quota spreadsheet",
+        {"template-export",
+         "template-export TEMPLATE -o SHEET.xlsx   write a template's items as a quota spreadsheet",
          runTemplateExport},
     }};
     return list;

@@ -124,9 +124,9 @@ void QuotaSheetExporter::writeRule(int row, const AmountRule &r)
     number(row, Layout::RuleSerial, r.serial);
     number(row, Layout::RuleDefault, r.bDefault);
     text(row, Layout::RuleRoomName, r.RoomName);
-    const float values[] = {r.Area,          r.LaterArea, r.WindowArea, r.DoorArea,  r.perimeter,
-                            r.WindowPerimeter, r.DoorPerimeter, r.length, r.width, r.DoorWidth,
-                            r.height,        r.DoorCount, r.constant};
+    const float values[] = {
+        r.Area,   r.LaterArea, r.WindowArea, r.DoorArea, r.perimeter, r.WindowPerimeter, r.DoorPerimeter,
+        r.length, r.width,     r.DoorWidth,  r.height,   r.DoorCount, r.constant};
     for (int i = 0; i < int(std::size(values)); ++i)
         number(row, Layout::Column(Layout::RuleArea + i), values[i]);
 }

@@ -193,9 +193,7 @@ bool QuotaSheetImporter::startItem(const SheetRow &row)
     // Items without a category of their own stay in the category above them.
     const QuotaItem *previous = m_items.isEmpty() ? nullptr : &m_items.last();
     item.categoryName = category->isEmpty() ? previous->categoryName : *category;
-    item.categoryKind = !kind->isEmpty()       ? *kind
-                        : category->isEmpty() ? previous->categoryKind
-                                              : *category;
+    item.categoryKind = !kind->isEmpty() ? *kind : category->isEmpty() ? previous->categoryKind : *category;
     item.itemName = *name;
     item.itemDesc = *desc;
     item.brand.unit = *unit;
@@ -211,11 +209,13 @@ bool QuotaSheetImporter::readBrand(const SheetRow &row, BrandData &b)
     const std::optional<float> num = number(row, Layout::Num, 1.0f);
     if (num && *num <= 0.0f)
         return fail(row, Layout::Num, QStringLiteral("工程量应大于0（留空即为1）"));
-    const std::optional<float> values[] = {
-        number(row, Layout::Loss, 0.0f),         number(row, Layout::LaborCost, 0.0f),
-        number(row, Layout::LaborProfit, 0.0f),  number(row, Layout::Management, 0.0f),
-        number(row, Layout::ManagementProfit, 0.0f), number(row, Layout::MaterialProfit, 0.0f),
-        number(row, Layout::MachineProfit, 0.0f)};
+    const std::optional<float> values[] = {number(row, Layout::Loss, 0.0f),
+                                           number(row, Layout::LaborCost, 0.0f),
+                                           number(row, Layout::LaborProfit, 0.0f),
+                                           number(row, Layout::Management, 0.0f),
+                                           number(row, Layout::ManagementProfit, 0.0f),
+                                           number(row, Layout::MaterialProfit, 0.0f),
+                                           number(row, Layout::MachineProfit, 0.0f)};
     for (const std::optional<float> &v : values) {
         if (!v)
             return false;
@@ -321,10 +321,10 @@ bool QuotaSheetImporter::readRule(const SheetRow &row)
     if (!cell(row, Layout::RuleSerial))
         return fail(row, Layout::RuleSerial, QStringLiteral("规则编号为空：填写了规则的行须有规则编号"));
     AmountRule rule;
-    float *numbers[] = {&rule.serial,       &rule.bDefault,        &rule.Area,      &rule.LaterArea,
-                        &rule.WindowArea,   &rule.DoorArea,        &rule.perimeter, &rule.WindowPerimeter,
-                        &rule.DoorPerimeter, &rule.length,         &rule.width,     &rule.DoorWidth,
-                        &rule.height,       &rule.DoorCount,       &rule.constant};
+    float *numbers[] = {&rule.serial,        &rule.bDefault,  &rule.Area,      &rule.LaterArea,
+                        &rule.WindowArea,    &rule.DoorArea,  &rule.perimeter, &rule.WindowPerimeter,
+                        &rule.DoorPerimeter, &rule.length,    &rule.width,     &rule.DoorWidth,
+                        &rule.height,        &rule.DoorCount, &rule.constant};
     const Column columns[] = {Layout::RuleSerial,    Layout::RuleDefault,         Layout::RuleArea,
                               Layout::RuleLaterArea, Layout::RuleWindowArea,      Layout::RuleDoorArea,
                               Layout::RulePerimeter, Layout::RuleWindowPerimeter, Layout::RuleDoorPerimeter,

@@ -4,13 +4,44 @@
 
 QString QuotaSheetLayout::header(Column column)
 {
-    static constexpr std::array<const char *, ColumnCount> headers{
-        "分类名称", "分类类型", "项目名称", "单位", "工程量", "损耗率(%)", "人工单价", "人工利润率(%)",
-        "管理费", "管理费利润率(%)", "材料利润率(%)", "机械利润率(%)", "取材标准及施工说明",
-        "资源类型(材料/机械)", "资源名称", "资源编号", "资源代码", "资源分类", "资源单位", "资源单价",
-        "资源用量", "资源说明", "规则编号", "默认规则", "规则房间名称", "地面积系数", "侧面积系数",
-        "窗面积系数", "门面积系数", "周长系数", "窗周长系数", "门周长系数", "长度系数", "宽度系数",
-        "门宽系数", "高度系数", "门数量系数", "常数"};
+    static constexpr std::array<const char *, ColumnCount> headers{"分类名称",
+                                                                   "分类类型",
+                                                                   "项目名称",
+                                                                   "单位",
+                                                                   "工程量",
+                                                                   "损耗率(%)",
+                                                                   "人工单价",
+                                                                   "人工利润率(%)",
+                                                                   "管理费",
+                                                                   "管理费利润率(%)",
+                                                                   "材料利润率(%)",
+                                                                   "机械利润率(%)",
+                                                                   "取材标准及施工说明",
+                                                                   "资源类型(材料/机械)",
+                                                                   "资源名称",
+                                                                   "资源编号",
+                                                                   "资源代码",
+                                                                   "资源分类",
+                                                                   "资源单位",
+                                                                   "资源单价",
+                                                                   "资源用量",
+                                                                   "资源说明",
+                                                                   "规则编号",
+                                                                   "默认规则",
+                                                                   "规则房间名称",
+                                                                   "地面积系数",
+                                                                   "侧面积系数",
+                                                                   "窗面积系数",
+                                                                   "门面积系数",
+                                                                   "周长系数",
+                                                                   "窗周长系数",
+                                                                   "门周长系数",
+                                                                   "长度系数",
+                                                                   "宽度系数",
+                                                                   "门宽系数",
+                                                                   "高度系数",
+                                                                   "门数量系数",
+                                                                   "常数"};
     return QString::fromUtf8(headers.at(column));
 }
 
@@ -35,8 +66,8 @@ bool QuotaSheetLayout::isNumber(Column column)
 
 bool QuotaSheetLayout::isRate(Column column)
 {
-    return column == Loss || column == LaborProfit || column == ManagementProfit || column == MaterialProfit ||
-           column == MachineProfit;
+    return column == Loss || column == LaborProfit || column == ManagementProfit ||
+           column == MaterialProfit || column == MachineProfit;
 }
 
 int QuotaSheetLayout::templateDecimals(Column column)

@@ -194,7 +194,8 @@ CellRead readCell(const pugi::xml_node &c, const QStringList &strings, int colum
     return {cell, {}};
 }
 
-std::optional<QList<SheetCell>> rowCells(const pugi::xml_node &row, const QStringList &strings, QString *error)
+std::optional<QList<SheetCell>> rowCells(const pugi::xml_node &row, const QStringList &strings,
+                                         QString *error)
 {
     QList<SheetCell> cells;
     int nextColumn = 0;
@@ -202,7 +203,8 @@ std::optional<QList<SheetCell>> rowCells(const pugi::xml_node &row, const QStrin
         if (!named(c.name(), "c"))
             continue;
         const QString ref = attribute(c, "r");
-        const std::optional<int> column = ref.isEmpty() ? std::optional<int>(nextColumn) : referenceColumn(ref);
+        const std::optional<int> column =
+            ref.isEmpty() ? std::optional<int>(nextColumn) : referenceColumn(ref);
         if (!column) {
             *error = QStringLiteral("单元格引用“%1”无效").arg(ref.left(20));
             return std::nullopt;
@@ -274,7 +276,8 @@ std::optional<Parts> locateParts(zip_t *zip, QString *error)
     pugi::xml_document doc;
     if (!parseXml(doc, *book))
         return std::nullopt;
-    const QString sheetId = attribute(childNamed(childNamed(doc.document_element(), "sheets"), "sheet"), "id");
+    const QString sheetId =
+        attribute(childNamed(childNamed(doc.document_element(), "sheets"), "sheet"), "id");
     Parts parts;
     for (const Relationship &r : relationships(*bookRels)) {
         if (!sheetId.isEmpty() && r.id == sheetId)
@@ -323,7 +326,8 @@ SheetReadResult XlsxSheetReader::readBytes(const QByteArray &bytes)
 {
     zip_error_t zipError;
     zip_error_init(&zipError);
-    zip_source_t *source = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &zipError);
+    zip_source_t *source =
+        zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &zipError);
     ZipHandle zip(source ? zip_open_from_source(source, ZIP_RDONLY, &zipError) : nullptr);
     zip_error_fini(&zipError);
     if (!zip) {

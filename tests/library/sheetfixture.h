@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -38,7 +39,8 @@ inline QList<SheetRow> rows(const std::vector<Cells> &data, const QStringList &h
         for (const auto &[name, value] : data[r]) {
             bool isNumber = false;
             QString::fromUtf8(value).toDouble(&isNumber);
-            row.cells.append({int(header.indexOf(QString::fromUtf8(name))), isNumber, QString::fromUtf8(value)});
+            row.cells.append(
+                {int(header.indexOf(QString::fromUtf8(name))), isNumber, QString::fromUtf8(value)});
         }
         std::sort(row.cells.begin(), row.cells.end(),
                   [](const SheetCell &a, const SheetCell &b) { return a.column < b.column; });

@@ -108,9 +108,8 @@ TEST(SpreadsheetXlsx, DamagedWorkbooksEndInAnError)
         {"empty file", QByteArray()},
         {"zip header only", QByteArray("PK\x03\x04 not really a zip")},
         {"no workbook part", zipOf({{"_rels/.rels", rootRels}})},
-        {"workbook without sheets",
-         zipOf({{"xl/workbook.xml", "<workbook><sheets/></workbook>"},
-                {"xl/_rels/workbook.xml.rels", workbookRels}})},
+        {"workbook without sheets", zipOf({{"xl/workbook.xml", "<workbook><sheets/></workbook>"},
+                                           {"xl/_rels/workbook.xml.rels", workbookRels}})},
         {"sheet part missing",
          zipOf({{"xl/workbook.xml", workbook}, {"xl/_rels/workbook.xml.rels", workbookRels}})},
         {"malformed sheet xml", book("<worksheet><sheetData><row>")},
@@ -146,7 +145,8 @@ protected:
     static QList<QuotaItem> bundledLibrary()
     {
         QuotaLibrary library;
-        EXPECT_TRUE(library.LoadTemplate(QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/Plotwright.xml"), {}));
+        EXPECT_TRUE(
+            library.LoadTemplate(QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/Plotwright.xml"), {}));
         return library.items();
     }
 

@@ -38,8 +38,10 @@ TEST(SpreadsheetImport, RefusesAWrongLayoutNamingRowAndColumn)
     const LayoutError cases[] = {
         {"no rows", {}, "表格为空：第一行应为表头"},
         {"header only", rows({}), "表格中没有施工项目：表头下面至少要有一行项目"},
-        {"missing header", rows({item}, headerWithout("工程量")), "第1行：缺少表头“工程量”（第一行应为表头）"},
-        {"duplicate header", rows({item}, SheetFixture::fullHeader() << "单位"), "第1行 AM列：表头“单位”重复"},
+        {"missing header", rows({item}, headerWithout("工程量")),
+         "第1行：缺少表头“工程量”（第一行应为表头）"},
+        {"duplicate header", rows({item}, SheetFixture::fullHeader() << "单位"),
+         "第1行 AM列：表头“单位”重复"},
         {"rule column without serial column", rows({item}, ruleWithoutSerial),
          "第1行：缺少表头“规则编号”（第一行应为表头）"},
         {"item without a name", rows({{{"分类名称", "绿化种植"}, {"单位", "株"}}}),
@@ -50,7 +52,8 @@ TEST(SpreadsheetImport, RefusesAWrongLayoutNamingRowAndColumn)
          "第2行 E列（工程量）：应为数字，而不是“abc”"},
         {"nan is no number", rows({with(item, {{"人工单价", "nan"}})}),
          "第2行 G列（人工单价）：应为数字，而不是“nan”"},
-        {"number beyond float", rows({with(item, {{"资源类型(材料/机械)", "材料"}, {"资源名称", "砂"}, {"资源单价", "1e39"}})}),
+        {"number beyond float",
+         rows({with(item, {{"资源类型(材料/机械)", "材料"}, {"资源名称", "砂"}, {"资源单价", "1e39"}})}),
          "第2行 T列（资源单价）：数值“1e39”超出范围"},
         {"zero quantity", rows({with(item, {{"工程量", "0"}})}),
          "第2行 E列（工程量）：工程量应大于0（留空即为1）"},
@@ -84,12 +87,22 @@ TEST(SpreadsheetImport, RefusesAWrongLayoutNamingRowAndColumn)
 TEST(SpreadsheetImport, ReadsLinesContinuationsAndCategories)
 {
     const QuotaSheetImport result = QuotaSheetImporter::readRows(rows({
-        with(item, {{"损耗率(%)", "2"}, {"人工单价", "35.5"}, {"人工利润率(%)", "10%"},
-                    {"资源类型(材料/机械)", "材料"}, {"资源名称", "香樟"}, {"资源单价", "420"},
+        with(item, {{"损耗率(%)", "2"},
+                    {"人工单价", "35.5"},
+                    {"人工利润率(%)", "10%"},
+                    {"资源类型(材料/机械)", "材料"},
+                    {"资源名称", "香樟"},
+                    {"资源单价", "420"},
                     {"资源用量", "1.02"}}),
-        {{"资源类型(材料/机械)", "机械"}, {"资源名称", "吊车"}, {"资源单价", "980.5"}, {"资源用量", "0.015"},
-         {"规则编号", "2"}, {"地面积系数", "1"}},
-        with(item, {{"资源类型(材料/机械)", "材料"}, {"资源名称", "种植土"}, {"资源单价", "45"},
+        {{"资源类型(材料/机械)", "机械"},
+         {"资源名称", "吊车"},
+         {"资源单价", "980.5"},
+         {"资源用量", "0.015"},
+         {"规则编号", "2"},
+         {"地面积系数", "1"}},
+        with(item, {{"资源类型(材料/机械)", "材料"},
+                    {"资源名称", "种植土"},
+                    {"资源单价", "45"},
                     {"资源用量", "0.3"}}),
         {{"项目名称", "栽植乔木"}, {"单位", "m³"}},
         {{"分类名称", "园路"}, {"项目名称", "铺装"}, {"工程量", "2"}},
@@ -127,8 +140,8 @@ TEST(SpreadsheetImport, FindsColumnsByHeaderInAnyOrder)
     std::reverse(header.begin(), header.end());
     header.replace(header.indexOf(QStringLiteral("损耗率(%)")), QStringLiteral(" 损耗率（%） "));
     header.append(QStringLiteral("备注"));
-    const QuotaSheetImport result = QuotaSheetImporter::readRows(
-        rows({with(item, {{" 损耗率（%） ", "5"}, {"备注", "不读"}})}, header));
+    const QuotaSheetImport result =
+        QuotaSheetImporter::readRows(rows({with(item, {{" 损耗率（%） ", "5"}, {"备注", "不读"}})}, header));
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
     ASSERT_EQ(result.items.size(), 1);
     EXPECT_EQ(result.items.at(0).itemName, QStringLiteral("栽植乔木"));
@@ -137,7 +150,8 @@ TEST(SpreadsheetImport, FindsColumnsByHeaderInAnyOrder)
 
 TEST(SpreadsheetImport, ReadsTheFirstSheetOfAnXlsWorkbook)
 {
-    const QuotaSheetImport result = QuotaSheetImporter::readFile(QStringLiteral(PLOTWRIGHT_TEST_DATA "/quota.xls"));
+    const QuotaSheetImport result =
+        QuotaSheetImporter::readFile(QStringLiteral(PLOTWRIGHT_TEST_DATA "/quota.xls"));
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
     ASSERT_EQ(result.items.size(), 2);
     const QuotaItem &tree = result.items.at(0);
@@ -163,7 +177,8 @@ TEST(SpreadsheetImport, ReadsTheFirstSheetOfAnXlsWorkbook)
 TEST(SpreadsheetImport, TruncatedXlsFilesAreRefusedOrReadWhole)
 {
     const QByteArray bytes = SheetFixture::readAll(QStringLiteral(PLOTWRIGHT_TEST_DATA "/quota.xls"));
-    const QList<QuotaItem> whole = QuotaSheetImporter::readFile(QStringLiteral(PLOTWRIGHT_TEST_DATA "/quota.xls")).items;
+    const QList<QuotaItem> whole =
+        QuotaSheetImporter::readFile(QStringLiteral(PLOTWRIGHT_TEST_DATA "/quota.xls")).items;
     ASSERT_FALSE(bytes.isEmpty());
     QTemporaryDir dir;
     const QString cut = dir.filePath(QStringLiteral("cut.xls"));
@@ -181,8 +196,9 @@ TEST(SpreadsheetImport, RefusesFilesThatAreNoSpreadsheet)
 {
     EXPECT_EQ(QuotaSheetImporter::readFile(QStringLiteral(PLOTWRIGHT_TEST_DATA "/missing.xlsx")).error,
               QStringLiteral("文件不存在,请输入正确的文件名"));
-    EXPECT_EQ(QuotaSheetImporter::readFile(QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/Plotwright.xml")).error,
-              QStringLiteral("不是 Excel 文件（.xlsx 或 .xls）"));
+    EXPECT_EQ(
+        QuotaSheetImporter::readFile(QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/Plotwright.xml")).error,
+        QStringLiteral("不是 Excel 文件（.xlsx 或 .xls）"));
 }
 
 } // namespace

@@ -1,4 +1,6 @@
 #include "clicommand.h"
+#include "templateexportcommand.h"
+#include "templateimportcommand.h"
 #include "templatejsoncommand.h"
 #include "templateresavecommand.h"
 
@@ -10,14 +12,20 @@
 namespace {
 
 // The commands in the order --help lists them. Each lives in its own file.
-const std::array<CliCommand, 2> &commands()
+const std::array<CliCommand, 4> &commands()
 {
-    static const std::array<CliCommand, 2> list{{
+    static const std::array<CliCommand, 4> list{{
         {"template-json", "template-json TEMPLATE [--user NAME]   print a template's items as JSON",
          runTemplateJson},
         {"template-resave",
          "template-resave IN OUT [--lock] [--user NAME]   read a template and write it again",
          runTemplateResave},
+        {"template-import",
+         "template-import SHEET -o OUT.xml   convert a quota spreadsheet (.xlsx/.xls) to a template",
+         runTemplateImport},
+        {"template-export",
+         "template-export TEMPLATE -o SHEET.xlsx   write a template's items as a quota spreadsheet",
+         runTemplateExport},
     }};
     return list;
 }

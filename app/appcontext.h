@@ -1,7 +1,6 @@
 #pragma once
 
 #include "appsettings.h"
-#include "contextlibraryitems.h"
 #include "prompterrelay.h"
 #include "settingsstore.h"
 #include "textmeasurerelay.h"
@@ -13,6 +12,7 @@
 #include "estimate/roompictures.h"
 #include "estimate/tablesharedstate.h"
 #include "library/librarytree.h"
+#include "library/quotalibraryitems.h"
 #include "library/quotalibrary.h"
 #include "reports/billlists.h"
 
@@ -67,7 +67,7 @@ private:
     SettingsStore m_store;
     QuotaLibrary m_library;
     LibraryTree m_tree;
-    ContextLibraryItems m_libraryItems{m_library};
+    QuotaLibraryItems m_libraryItems{m_library, m_tree};
     Estimate m_estimate;
     Grid m_tableGrid;
     DocumentState m_document;

@@ -116,6 +116,8 @@ void DocumentLifecycle::applyDocument(const ProjectDocument &document, const QSt
     c.tableGrid().setText(0, 1, document.info.name);
     c.billLists().fillHeaders(document.info);
     table.endBulk();
+    // Lists built for the project before would otherwise be shown for this one.
+    c.shared().markListsStale();
     c.estimate().setIdle(true);
 
     c.document().modified = false;

@@ -76,14 +76,20 @@ TEST_F(ContextTest, OpeningKeepsStoredItemRatesAndTheRateFlags)
     EXPECT_EQ(context.settings().rates.mainProfit, read.document.rates->profit);
 }
 
-TEST_F(ContextTest, OpeningTwiceShowsOnlyTheSecondProjectsRooms)
+TEST_F(ContextTest, OpeningTwiceShowsOnlyTheSecondProjectsRoomsAndLists)
 {
     openSample();
+    context.billLists().buildMaterialList(context.estimate());
+    context.billLists().buildMachineList(context.estimate());
+    context.shared().materialListStale = false;
+    context.shared().machineListStale = false;
     const qsizetype rooms = context.shared().roomNames.size();
     const int rows = context.estimate().rowCount();
     openSample();
     EXPECT_EQ(context.shared().roomNames.size(), rooms);
     EXPECT_EQ(context.estimate().rowCount(), rows);
+    EXPECT_TRUE(context.shared().materialListStale);
+    EXPECT_TRUE(context.shared().machineListStale);
 }
 
 TEST_F(ContextTest, AFailedOpenKeepsTheCurrentProject)
@@ -114,6 +120,9 @@ TEST_F(ContextTest, AFailedOpenKeepsTheCurrentProject)
         EXPECT_EQ(context.document().pendingOperation, PendingOperation::None);
     }
     EXPECT_EQ(lifecycle.openExistingProject(cases.first().path).errorText, DocumentLifecycle::MissingFileText);
+    // Past the existence check, a file that cannot be read still leaves the project alone.
+    EXPECT_EQ(lifecycle.openProject(cases.at(1).path).status, DocumentLifecycle::OpenStatus::Failed);
+    EXPECT_EQ(context.estimate().rows(), rows);
 }
 
 TEST_F(ContextTest, SavingClearsModifiedOnlyWhenWrittenAndKeepsThePath)

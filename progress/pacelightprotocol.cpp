@@ -36,14 +36,17 @@ QByteArray PacelightProtocol::encode(const PacelightMessage &message)
 {
     using Kind = PacelightMessage::Kind;
     switch (message.kind) {
-    case Kind::Report: return QByteArray::number(StartedCode) + ' ' + QByteArray::number(message.id) + '\n';
+    case Kind::Report:
+        return QByteArray::number(StartedCode) + ' ' + QByteArray::number(message.id) + '\n';
     case Kind::Place: {
         const QRect &r = message.rect;
         return "place " + QByteArray::number(r.x()) + ' ' + QByteArray::number(r.y()) + ' ' +
                QByteArray::number(r.width()) + ' ' + QByteArray::number(r.height()) + '\n';
     }
-    case Kind::Close: return "close\n";
-    case Kind::Invalid: break;
+    case Kind::Close:
+        return "close\n";
+    case Kind::Invalid:
+        break;
     }
     return {};
 }

@@ -10,11 +10,11 @@ public:
     static constexpr int Minimum = 0;
     static constexpr int Maximum = 100;
     static constexpr int Step = 10;
-    static constexpr int LastTick = 200;  // the tick after this one asks to quit
+    static constexpr int LastTick = 200; // the tick after this one asks to quit
 
     struct Tick {
-        int value = 0;      // the bar's position after the tick
-        bool quit = false;  // the program should end (the bar still shows this tick)
+        int value = 0;     // the bar's position after the tick
+        bool quit = false; // the program should end (the bar still shows this tick)
     };
 
     Tick tick();

@@ -12,8 +12,7 @@
 ProgressLauncher::ProgressLauncher(QObject *parent)
     : QObject(parent),
       m_program(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("pacelight"))),
-      m_endpointId(QCoreApplication::applicationPid()),
-      m_server(new QLocalServer(this)),
+      m_endpointId(QCoreApplication::applicationPid()), m_server(new QLocalServer(this)),
       m_timeout(new QTimer(this))
 {
     m_timeout->setSingleShot(true);
@@ -40,7 +39,7 @@ void ProgressLauncher::start()
     const QString name = PacelightProtocol::serverName(m_endpointId);
     if (!m_server->isListening() || m_server->serverName() != name) {
         m_server->close();
-        QLocalServer::removeServer(name);  // left behind by a program that crashed
+        QLocalServer::removeServer(name); // left behind by a program that crashed
         m_server->listen(name);
     }
     m_waiting = true;
@@ -87,7 +86,7 @@ void ProgressLauncher::onNewConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         if (m_peer) {
-            socket->deleteLater();  // one helper at a time
+            socket->deleteLater(); // one helper at a time
             continue;
         }
         m_peer = socket;
@@ -115,7 +114,7 @@ void ProgressLauncher::onReadyRead()
 void ProgressLauncher::onReport(qint64 id)
 {
     if (m_pacelightId != 0)
-        return;  // only the first report counts
+        return; // only the first report counts
     m_pacelightId = id;
     if (m_closing) {
         // The operation finished before the helper got through.

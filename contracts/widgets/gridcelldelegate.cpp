@@ -18,7 +18,8 @@ void GridCellDelegate::initStyleOption(QStyleOptionViewItem *option, const QMode
         option->features &= ~QStyleOptionViewItem::WrapText;
 }
 
-void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                             const QModelIndex &index) const
 {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);

@@ -12,9 +12,11 @@ GridModel::GridModel(Grid *grid, QObject *parent) : QAbstractTableModel(parent),
 void GridModel::connectGrid()
 {
     Grid *g = m_grid;
-    connect(g, &Grid::rowsAboutToBeInserted, this, [this](int first, int last) { beginInsertRows({}, first, last); });
+    connect(g, &Grid::rowsAboutToBeInserted, this,
+            [this](int first, int last) { beginInsertRows({}, first, last); });
     connect(g, &Grid::rowsInserted, this, [this] { endInsertRows(); });
-    connect(g, &Grid::rowsAboutToBeRemoved, this, [this](int first, int last) { beginRemoveRows({}, first, last); });
+    connect(g, &Grid::rowsAboutToBeRemoved, this,
+            [this](int first, int last) { beginRemoveRows({}, first, last); });
     connect(g, &Grid::rowsRemoved, this, [this] { endRemoveRows(); });
     connect(g, &Grid::columnsAboutToBeInserted, this,
             [this](int first, int last) { beginInsertColumns({}, first, last); });
@@ -48,17 +50,24 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
     const int column = index.column();
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole: return m_grid->text(row, column);
-    case Qt::TextAlignmentRole: return QVariant::fromValue(GridQt::alignment(m_grid->alignment(row, column)));
-    case Qt::BackgroundRole: return GridQt::colour(m_grid->background(row, column));
-    case Qt::FontRole: return fontOf(row, column);
+    case Qt::EditRole:
+        return m_grid->text(row, column);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(GridQt::alignment(m_grid->alignment(row, column)));
+    case Qt::BackgroundRole:
+        return GridQt::colour(m_grid->background(row, column));
+    case Qt::FontRole:
+        return fontOf(row, column);
     case Qt::DecorationRole: {
         const QImage picture = image(m_grid->imageKey(row, column));
         return picture.isNull() ? QVariant() : QVariant(picture);
     }
-    case WrapRole: return m_grid->wrap(row, column);
-    case ImageKeyRole: return m_grid->imageKey(row, column);
-    default: return {};
+    case WrapRole:
+        return m_grid->wrap(row, column);
+    case ImageKeyRole:
+        return m_grid->imageKey(row, column);
+    default:
+        return {};
     }
 }
 

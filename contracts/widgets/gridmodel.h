@@ -16,8 +16,8 @@ class GridModel : public QAbstractTableModel
 
 public:
     enum Role {
-        WrapRole = Qt::UserRole + 1,  // bool: the cell's text is broken into lines
-        ImageKeyRole,                 // QString: the key of the cell's image, empty when none
+        WrapRole = Qt::UserRole + 1, // bool: the cell's text is broken into lines
+        ImageKeyRole,                // QString: the key of the cell's image, empty when none
     };
 
     explicit GridModel(Grid *grid, QObject *parent = nullptr);

@@ -16,14 +16,23 @@ Qt::Alignment alignment(int code)
     using namespace GridAlignment;
     Qt::Alignment result;
     switch (horizontal(code)) {
-    case Horizontal::Left: result = Qt::AlignLeft; break;
-    case Horizontal::Centre: result = Qt::AlignHCenter; break;
-    case Horizontal::Right: result = Qt::AlignRight; break;
+    case Horizontal::Left:
+        result = Qt::AlignLeft;
+        break;
+    case Horizontal::Centre:
+        result = Qt::AlignHCenter;
+        break;
+    case Horizontal::Right:
+        result = Qt::AlignRight;
+        break;
     }
     switch (vertical(code)) {
-    case Vertical::Top: return result | Qt::AlignTop;
-    case Vertical::Middle: return result | Qt::AlignVCenter;
-    case Vertical::Bottom: return result | Qt::AlignBottom;
+    case Vertical::Top:
+        return result | Qt::AlignTop;
+    case Vertical::Middle:
+        return result | Qt::AlignVCenter;
+    case Vertical::Bottom:
+        return result | Qt::AlignBottom;
     }
     return result | Qt::AlignVCenter;
 }

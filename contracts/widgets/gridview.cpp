@@ -1,8 +1,8 @@
 #include "gridview.h"
 
 #include "contracts/grid.h"
-#include "gridcelldelegate.h"
 #include "contracts/gridmergelinks.h"
+#include "gridcelldelegate.h"
 #include "gridmodel.h"
 
 #include <QHeaderView>
@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int ResizeGrip = 3;  // pixels either side of a column border that start a drag
+constexpr int ResizeGrip = 3; // pixels either side of a column border that start a drag
 constexpr int MinimumColumnWidth = 2;
 
 } // namespace

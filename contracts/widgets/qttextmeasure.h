@@ -6,7 +6,7 @@
 class QtTextMeasure : public GridTextMeasure
 {
 public:
-    static constexpr int CellPadding = 6;  // top and bottom margin together
+    static constexpr int CellPadding = 6; // top and bottom margin together
 
     int textHeight(const QString &text, const GridFont &font, int width, bool wrap) const override;
 };

@@ -10,10 +10,14 @@ namespace {
 QImage::Format formatFor(int bitsPerPixel)
 {
     switch (bitsPerPixel) {
-    case 16: return QImage::Format_RGB555;
-    case 24: return QImage::Format_BGR888;
-    case 32: return QImage::Format_RGB32;
-    default: return QImage::Format_Invalid;
+    case 16:
+        return QImage::Format_RGB555;
+    case 24:
+        return QImage::Format_BGR888;
+    case 32:
+        return QImage::Format_RGB32;
+    default:
+        return QImage::Format_Invalid;
     }
 }
 
@@ -23,8 +27,8 @@ qsizetype strideOf(int width, int bitsPerPixel)
 }
 
 // Bitmap rows run bottom-up; the image's rows run top-down.
-void copyRows(const uchar *from, qsizetype fromStride, uchar *to, qsizetype toStride, int height, qsizetype rowBytes,
-              bool flip)
+void copyRows(const uchar *from, qsizetype fromStride, uchar *to, qsizetype toStride, int height,
+              qsizetype rowBytes, bool flip)
 {
     for (int row = 0; row < height; ++row) {
         const int source = flip ? height - 1 - row : row;
@@ -34,8 +38,8 @@ void copyRows(const uchar *from, qsizetype fromStride, uchar *to, qsizetype toSt
 
 } // namespace
 
-void QtRoomTextPainter::drawName(QByteArray &pixels, int width, int height, int bitsPerPixel, const QString &name,
-                                 int x, int y)
+void QtRoomTextPainter::drawName(QByteArray &pixels, int width, int height, int bitsPerPixel,
+                                 const QString &name, int x, int y)
 {
     const QImage::Format format = formatFor(bitsPerPixel);
     const qsizetype stride = strideOf(width, bitsPerPixel);
@@ -54,7 +58,8 @@ void QtRoomTextPainter::drawName(QByteArray &pixels, int width, int height, int 
         painter.setFont(font);
         painter.setPen(Qt::black);
         painter.setBackgroundMode(Qt::TransparentMode);
-        painter.drawText(QRect(x, y, width - x, height - y), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, name);
+        painter.drawText(QRect(x, y, width - x, height - y),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, name);
     }
     copyRows(image.constBits(), image.bytesPerLine(), data, stride, height, rowBytes, true);
 }

@@ -8,8 +8,7 @@
 
 PacelightWindow::PacelightWindow(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_bar(new QProgressBar(this)),
-      m_timer(new QTimer(this))
+      m_bar(new QProgressBar(this)), m_timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("Pacelight"));
     setProperty("skin", QStringLiteral("Pacelight"));

@@ -9,9 +9,9 @@
 
 namespace {
 
-constexpr int Columns = 19;  // the budget table's width
+constexpr int Columns = 19; // the budget table's width
 constexpr int HeaderRows = 3;
-constexpr int RoomEvery = 25;  // one room row among every so many rows
+constexpr int RoomEvery = 25; // one room row among every so many rows
 
 QApplication &application()
 {
@@ -19,7 +19,7 @@ QApplication &application()
     static char name[] = "bench_gridview";
     static char *argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication *app = new QApplication(argc, argv);  // kept to the end of the program
+    static QApplication *app = new QApplication(argc, argv); // kept to the end of the program
     return *app;
 }
 

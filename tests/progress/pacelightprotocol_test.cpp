@@ -13,12 +13,21 @@ TEST(PacelightProtocol, CommandLineNamesTheEndpoint)
         const char *text;
         qint64 endpoint;
     } cases[] = {
-        {" 4242", 4242},   {"4242", 4242},  {"\t 17 extra", 17}, {" 12abc", 12},
-        {" 0", 0},         {"", 0},         {"  ", 0},           {"abc", 0},
-        {" -5", 0},        {"+5", 0},       {" 99999999999999999999999", 0},
+        {" 4242", 4242},
+        {"4242", 4242},
+        {"\t 17 extra", 17},
+        {" 12abc", 12},
+        {" 0", 0},
+        {"", 0},
+        {"  ", 0},
+        {"abc", 0},
+        {" -5", 0},
+        {"+5", 0},
+        {" 99999999999999999999999", 0},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(PacelightProtocol::endpointFromCommandLine(QString::fromLatin1(c.text)), c.endpoint) << c.text;
+        EXPECT_EQ(PacelightProtocol::endpointFromCommandLine(QString::fromLatin1(c.text)), c.endpoint)
+            << c.text;
     EXPECT_EQ(PacelightProtocol::endpointFromCommandLine(PacelightProtocol::commandLineFor(77)), 77);
 }
 

@@ -11,7 +11,7 @@ TEST(PacelightTicker, BarSweepsEveryTenTicksAndQuitsOnTick201)
         int value;
         bool quit;
     } expected[] = {
-        {1, 10, false},  {2, 20, false},  {9, 90, false},   {10, 100, false}, {11, 10, false},
+        {1, 10, false},   {2, 20, false},  {9, 90, false},    {10, 100, false}, {11, 10, false},
         {20, 100, false}, {21, 10, false}, {200, 100, false}, {201, 10, true},  {202, 20, true},
     };
     PacelightTicker ticker;

@@ -80,7 +80,7 @@ TEST_F(ProgressLauncherTest, SilentHelperIsGivenUpAfterTheTimeout)
     EXPECT_EQ(launcher.pacelightId(), 0);
     EXPECT_TRUE(launcher.isHelperRunning());
 
-    launcher.close();  // nobody to tell: the helper is stopped
+    launcher.close(); // nobody to tell: the helper is stopped
     EXPECT_FALSE(launcher.isHelperRunning());
     QCoreApplication::processEvents();
     EXPECT_EQ(reported, 1);

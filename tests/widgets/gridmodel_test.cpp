@@ -26,10 +26,8 @@ TEST_F(GridModelTest, AlignmentCodesMapToQtAlignment)
         int code;
         Qt::Alignment expected;
     } cases[] = {
-        {5, Qt::AlignLeft | Qt::AlignTop},
-        {6, Qt::AlignLeft | Qt::AlignVCenter},
-        {10, Qt::AlignHCenter | Qt::AlignVCenter},
-        {14, Qt::AlignRight | Qt::AlignVCenter},
+        {5, Qt::AlignLeft | Qt::AlignTop},         {6, Qt::AlignLeft | Qt::AlignVCenter},
+        {10, Qt::AlignHCenter | Qt::AlignVCenter}, {14, Qt::AlignRight | Qt::AlignVCenter},
         {7, Qt::AlignLeft | Qt::AlignBottom},
     };
     for (const auto &c : cases) {
@@ -42,7 +40,7 @@ TEST_F(GridModelTest, AlignmentCodesMapToQtAlignment)
 TEST_F(GridModelTest, ReadsTextColourAndFontOfTheCell)
 {
     grid.setText(2, 3, QStringLiteral("人工费"));
-    grid.setBackground(2, 3, 0xCBE8FB);  // red in the low byte
+    grid.setBackground(2, 3, 0xCBE8FB); // red in the low byte
     grid.setFontName(2, 3, QStringLiteral("微软雅黑"));
     grid.setFontSize(2, 3, 13);
     grid.setBold(2, 3, true);

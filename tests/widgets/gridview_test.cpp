@@ -1,8 +1,8 @@
 #include "contracts/widgets/gridview.h"
 
 #include "contracts/grid.h"
-#include "contracts/widgets/gridmodel.h"
 #include "contracts/gridupdateguard.h"
+#include "contracts/widgets/gridmodel.h"
 #include "widgettestsupport.h"
 
 #include <QHeaderView>
@@ -29,10 +29,16 @@ protected:
         view.show();
     }
 
-    QSize spanAt(int row, int column) const { return {view.columnSpan(row, column), view.rowSpan(row, column)}; }
-    QPoint centreOf(int row, int column) const { return view.visualRect(view.gridModel()->index(row, column)).center(); }
+    QSize spanAt(int row, int column) const
+    {
+        return {view.columnSpan(row, column), view.rowSpan(row, column)};
+    }
+    QPoint centreOf(int row, int column) const
+    {
+        return view.visualRect(view.gridModel()->index(row, column)).center();
+    }
 
-    QApplication &app = testApplication();  // before any widget
+    QApplication &app = testApplication(); // before any widget
     Grid grid{8, 6};
     GridView view;
 };
@@ -44,23 +50,23 @@ TEST_F(GridViewTest, MergesBecomeSpansAndFollowRowChanges)
     EXPECT_EQ(spanAt(2, 1), QSize(3, 2));
     EXPECT_EQ(spanAt(5, 2), QSize(3, 1));
 
-    grid.insertRows(3, 2);  // inside the first range: it grows
+    grid.insertRows(3, 2); // inside the first range: it grows
     EXPECT_EQ(spanAt(2, 1), QSize(3, 4));
-    EXPECT_EQ(spanAt(7, 2), QSize(3, 1));  // below: moved down
+    EXPECT_EQ(spanAt(7, 2), QSize(3, 1)); // below: moved down
     EXPECT_EQ(spanAt(5, 4), QSize(1, 1));
 
-    grid.insertRows(0, 1);  // above both
+    grid.insertRows(0, 1); // above both
     EXPECT_EQ(spanAt(3, 1), QSize(3, 4));
     EXPECT_EQ(spanAt(8, 2), QSize(3, 1));
 
-    grid.removeRows(3, 3);  // shrinks the first range to one row
+    grid.removeRows(3, 3); // shrinks the first range to one row
     EXPECT_EQ(spanAt(3, 1), QSize(3, 1));
     EXPECT_EQ(spanAt(5, 2), QSize(3, 1));
 
     grid.unmerge({5, 3, 5, 3});
     EXPECT_EQ(spanAt(5, 2), QSize(1, 1));
 
-    grid.merge({3, 1, 4, 2});  // overlaps the old range, which dissolves
+    grid.merge({3, 1, 4, 2}); // overlaps the old range, which dissolves
     EXPECT_EQ(spanAt(3, 1), QSize(2, 2));
 }
 
@@ -170,7 +176,7 @@ TEST_F(GridViewTest, TypingIntoACellEditsOnlyUnlockedOnes)
             QTest::keyClick(editor, Qt::Key_2);
             QTest::keyClick(editor, Qt::Key_Return);
         }
-        QCoreApplication::processEvents();  // the delegate commits on a queued call
+        QCoreApplication::processEvents(); // the delegate commits on a queued call
         EXPECT_EQ(grid.text(row, column) == QStringLiteral("42"), !locked) << row;
     }
     EXPECT_EQ(grid.text(3, 2), QStringLiteral("锁定"));

@@ -44,7 +44,7 @@ TEST(PacelightProgram, ReportsPlacesItselfAndClosesOnRequest)
     launcher.place(QRect(211, 600, 800, 10));
 
     ASSERT_TRUE(reported.wait(20'000));
-    EXPECT_GT(launcher.pacelightId(), 0);  // a real report, not the fallback
+    EXPECT_GT(launcher.pacelightId(), 0); // a real report, not the fallback
     EXPECT_TRUE(launcher.isHelperRunning());
 
     launcher.close();

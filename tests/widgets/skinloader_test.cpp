@@ -16,7 +16,8 @@ TEST(SkinLoader, ReadsTheNamedSheetAndRefusesOthers)
     sheet.write("QWidget { color: black; }");
     sheet.close();
 
-    EXPECT_EQ(SkinLoader::read(QStringLiteral("ControlSKin"), folder.path()), QStringLiteral("QWidget { color: black; }"));
+    EXPECT_EQ(SkinLoader::read(QStringLiteral("ControlSKin"), folder.path()),
+              QStringLiteral("QWidget { color: black; }"));
     EXPECT_TRUE(SkinLoader::read(QStringLiteral("Other"), folder.path()).isEmpty());
     EXPECT_TRUE(SkinLoader::read(QStringLiteral("../skin/ControlSKin"), folder.path()).isEmpty());
     EXPECT_TRUE(SkinLoader::read(QString(), folder.path()).isEmpty());

@@ -9,6 +9,7 @@
 #include "estimate/roompictures.h"
 #include "estimate/tablesharedstate.h"
 #include "estimate/widgets/ctabledlg.h"
+#include "estimate/widgets/qtroomtextpainter.h"
 #include "library/librarytree.h"
 #include "library/quotalibrary.h"
 #include "library/widgets/citemdlg.h"
@@ -51,7 +52,9 @@ int main(int argc, char **argv)
     lists.setUp(2);
     DocumentState document;
     RateSettings rates;
-    RoomPictures roomPictures{pictures.path(), QString()};
+    QtRoomTextPainter painter;
+    RoomPictures roomPictures{pictures.path(), QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/icon_Pen_back.bmp"),
+                              &painter};
     FakePrompter prompter;
     BudgetTable budget{{estimate, tableGrid, lists.billGrid(), document, rates, shared, roomPictures, prompter}};
     budget.setTextMeasure(&measure);

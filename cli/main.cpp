@@ -1,4 +1,8 @@
+#include "billdumpcommand.h"
 #include "clicommand.h"
+#include "projectjsoncommand.h"
+#include "projectresavecommand.h"
+#include "tabledumpcommand.h"
 #include "templatejsoncommand.h"
 #include "templateresavecommand.h"
 
@@ -10,9 +14,16 @@
 namespace {
 
 // The commands in the order --help lists them. Each lives in its own file.
-const std::array<CliCommand, 2> &commands()
+const std::array<CliCommand, 6> &commands()
 {
-    static const std::array<CliCommand, 2> list{{
+    static const std::array<CliCommand, 6> list{{
+        {"json", "json PROJECT.gzj   print a project as read (header, rates, rows, totals) as JSON", runProjectJson},
+        {"resave", "resave IN.gzj OUT.gzj   read a project and write it again (rates off, as after a start)",
+         runProjectResave},
+        {"table", "table PROJECT.gzj [--precision 0|1|2]   print the budget table's grid", runTableDump},
+        {"bill",
+         "bill PROJECT.gzj [--list bill|material|machine] [--precision 0|1|2]   print a bill list's grid",
+         runBillDump},
         {"template-json", "template-json TEMPLATE [--user NAME]   print a template's items as JSON",
          runTemplateJson},
         {"template-resave",

@@ -30,6 +30,28 @@ bool LibraryTree::remove(int id)
     return m_nodes.size() != before;
 }
 
+int LibraryTree::insertAfter(int parent, int sibling, NodeKind kind, const QString &text)
+{
+    const auto at = std::find_if(m_nodes.begin(), m_nodes.end(),
+                                 [&](const Node &n) { return n.id == sibling && n.parent == parent; });
+    if (at == m_nodes.end())
+        return insert(parent, kind, text);
+    const int id = m_nextId++;
+    m_nodes.insert(at + 1, Node{id, parent, kind, text});
+    return id;
+}
+
+bool LibraryTree::setText(int id, const QString &text)
+{
+    for (Node &n : m_nodes) {
+        if (n.id == id) {
+            n.text = text;
+            return true;
+        }
+    }
+    return false;
+}
+
 const LibraryTree::Node *LibraryTree::node(int id) const
 {
     const auto it =

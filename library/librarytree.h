@@ -28,6 +28,11 @@ public:
     void fill(QList<QuotaItem> &items);
     // Removes a node and its children; false when there is no such node.
     bool remove(int id);
+    // Inserts a node under `parent` directly after `sibling` (at the end when
+    // `sibling` is not one of its children) and returns its id.
+    int insertAfter(int parent, int sibling, NodeKind kind, const QString &text);
+    // False when there is no such node.
+    bool setText(int id, const QString &text);
 
     const QList<Node> &nodes() const { return m_nodes; }
     const Node *node(int id) const;

@@ -1,0 +1,62 @@
+#include "appcontext.h"
+
+#include <QDir>
+
+namespace {
+
+QString roomBackground(const AppFolders &folders)
+{
+    return folders.programFolder() + QStringLiteral("/icon_Pen_back.bmp");
+}
+
+} // namespace
+
+AppContext::AppContext(const AppFolders &folders, RoomTextPainter *painter)
+    : m_store(folders), m_pictures(folders.roomPictureFolder(), roomBackground(folders), painter)
+{
+    m_settings.folders = folders;
+    m_settings.currentProjectPath = folders.defaultProjectPath();
+    m_document.currentProjectPath = folders.defaultProjectPath();
+    m_table.setTextMeasure(&m_measure);
+}
+
+void AppContext::startUp()
+{
+    const QString mainLibrary = folders().mainLibraryFile();
+    m_store.LoadSettings(m_settings, [this, mainLibrary](const QString &path) {
+        m_library.LoadTemplate(path, mainLibrary);
+    });
+    m_tree.fill(m_library.items());
+    m_document.currentProjectPath = m_settings.currentProjectPath;
+    setUpGrids();
+    m_table.setColumnSwitches(m_settings.showloss != 0, m_settings.showtax != 0, m_settings.showlr != 0);
+}
+
+void AppContext::setUpGrids()
+{
+    m_billLists.setUp(m_estimate.precision());
+    m_table.setUpGrid(folders().programFolder());
+    m_billLists.fillHeaders(m_info);
+    m_estimate.setIdle(true);
+}
+
+bool AppContext::shutDown()
+{
+    deleteRoomPictures();
+    m_library.setMainLibraryWriteBack(true);
+    return m_store.SaveSettings(m_settings, m_table.showlr() ? 1 : 0, m_table.showLoss() ? 1 : 0,
+                                m_table.showTax() ? 1 : 0, m_library.mainLibraryText(),
+                                m_library.mainLibraryWriteBack());
+}
+
+void AppContext::deleteRoomPictures() const
+{
+    QDir folder(folders().roomPictureFolder());
+    if (!folder.exists())
+        return;
+    const QStringList pictures = folder.entryList(QDir::Files);
+    for (const QString &name : pictures) {
+        if (name.endsWith(QStringLiteral(".bmp")))
+            folder.remove(name);
+    }
+}

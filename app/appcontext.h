@@ -1,0 +1,82 @@
+#pragma once
+
+#include "appsettings.h"
+#include "prompterrelay.h"
+#include "settingsstore.h"
+#include "textmeasurerelay.h"
+
+#include "contracts/grid.h"
+#include "estimate/budgettable.h"
+#include "estimate/documentstate.h"
+#include "estimate/estimate.h"
+#include "estimate/roompictures.h"
+#include "estimate/tablesharedstate.h"
+#include "library/librarytree.h"
+#include "library/quotalibraryitems.h"
+#include "library/quotalibrary.h"
+#include "reports/billlists.h"
+
+class RoomTextPainter;
+
+// Everything one running application holds, in one object that is handed to
+// whoever needs it: settings, the quota library, the estimate with its budget
+// table and bill lists, and the document state. Nothing here touches a window.
+class AppContext
+{
+public:
+    // The room pictures are drawn with `painter` (none: the rooms show no picture).
+    explicit AppContext(const AppFolders &folders, RoomTextPainter *painter = nullptr);
+    AppContext(const AppContext &) = delete;
+    AppContext &operator=(const AppContext &) = delete;
+
+    // Start-up: reads the settings (loading the selected template on the first
+    // call), fills the library tree, sets up the grids and the column switches.
+    void startUp();
+    // Grid set-up alone, for a context that never reads a settings file.
+    void setUpGrids();
+    // Exit: room pictures deleted, the main library marked for writing back and
+    // the settings saved with the table's column switches. False when a file
+    // could not be written.
+    bool shutDown();
+    // Deletes every ".bmp" file in the room picture folder.
+    void deleteRoomPictures() const;
+
+    // The desktop's dialogs and font metrics; null reverts to the silent defaults.
+    void setPrompter(Prompter *prompter) { m_prompter.setTarget(prompter); }
+    void setTextMeasure(const GridTextMeasure *measure) { m_measure.setTarget(measure); }
+
+    AppSettings &settings() { return m_settings; }
+    const SettingsStore &settingsStore() const { return m_store; }
+    const AppFolders &folders() const { return m_store.folders(); }
+    QuotaLibrary &library() { return m_library; }
+    LibraryTree &libraryTree() { return m_tree; }
+    LibraryItems &libraryItems() { return m_libraryItems; }
+    Estimate &estimate() { return m_estimate; }
+    Grid &tableGrid() { return m_tableGrid; }
+    Grid &billGrid() { return m_billLists.billGrid(); }
+    BudgetTable &budgetTable() { return m_table; }
+    BillLists &billLists() { return m_billLists; }
+    TableSharedState &shared() { return m_shared; }
+    DocumentState &document() { return m_document; }
+    ProjectInfo &projectInfo() { return m_info; }
+    RoomPictures &roomPictures() { return m_pictures; }
+    Prompter &prompter() { return m_prompter; }
+
+private:
+    AppSettings m_settings;
+    SettingsStore m_store;
+    QuotaLibrary m_library;
+    LibraryTree m_tree;
+    QuotaLibraryItems m_libraryItems{m_library, m_tree};
+    Estimate m_estimate;
+    Grid m_tableGrid;
+    DocumentState m_document;
+    TableSharedState m_shared;
+    ProjectInfo m_info;
+    PrompterRelay m_prompter;
+    TextMeasureRelay m_measure;
+    RoomPictures m_pictures;
+    BillLists m_billLists{m_measure, m_shared};
+    BudgetTable m_table{{m_estimate, m_tableGrid, m_billLists.billGrid(), m_document, m_settings.rates, m_shared,
+                         m_pictures, m_prompter}};
+};

@@ -1,0 +1,191 @@
+#include "documentlifecycle.h"
+
+#include "appcontext.h"
+#include "projectfilereader.h"
+
+#include <QFileInfo>
+
+DocumentLifecycle::DocumentLifecycle(AppContext &context) : m_context(context) {}
+
+// ---- the unsaved-changes guard ---------------------------------------------
+
+DocumentLifecycle::GuardStep DocumentLifecycle::guardStart(bool modified)
+{
+    return modified ? GuardStep::Ask : GuardStep::Proceed;
+}
+
+DocumentLifecycle::GuardStep DocumentLifecycle::guardAnswer(int answer)
+{
+    switch (answer) {
+    case Prompter::Yes: return GuardStep::Save;
+    case Prompter::No: return GuardStep::Proceed;
+    default: return GuardStep::Abandon;
+    }
+}
+
+DocumentLifecycle::GuardStep DocumentLifecycle::guardAfterSave(bool stillModified)
+{
+    return stillModified ? GuardStep::Abandon : GuardStep::Proceed;
+}
+
+bool DocumentLifecycle::confirmUnsavedChanges(const SavePathChooser &choosePath)
+{
+    GuardStep step = guardStart(m_context.document().modified);
+    if (step == GuardStep::Ask)
+        step = guardAnswer(m_context.prompter().ask(UnsavedChangesMessage, UnsavedChangesStyle));
+    if (step == GuardStep::Save) {
+        saveProjectCommand(choosePath);
+        step = guardAfterSave(m_context.document().modified);
+    }
+    return step == GuardStep::Proceed;
+}
+
+// ---- new, open, save --------------------------------------------------------
+
+void DocumentLifecycle::newProject()
+{
+    AppContext &c = m_context;
+    c.document().currentProjectPath = c.folders().defaultProjectPath();
+    c.estimate().setIdle(false);
+    BudgetTable &table = c.budgetTable();
+    table.beginBulk();
+    table.clear();
+    c.tableGrid().setText(0, 1, QStringLiteral("新工程"));
+    c.projectInfo() = ProjectInfo();
+    c.billLists().resetBill(c.estimate().precision());
+    c.billLists().fillHeaders(c.projectInfo());
+    table.refreshTotals();
+    table.endBulk();
+    // The estimate is usable again once it is empty; leaving it busy would lock every edit.
+    c.estimate().setIdle(true);
+
+    c.document().modified = false;
+    RateSettings &rates = c.settings().rates;
+    rates.profitEnabled = false;
+    rates.lossEnabled = false;
+    rates.taxEnabled = false;
+    rates.mainProfit = QStringLiteral("0");
+    rates.loss = QStringLiteral("0");
+    rates.tax = QStringLiteral("0");
+    c.shared().markListsStale();
+    c.shared().roomNames.clear();
+}
+
+DocumentLifecycle::OpenResult DocumentLifecycle::openProject(const QString &path)
+{
+    const ProjectLoadResult loaded = LoadProjectFile(path);
+    switch (loaded.status) {
+    case ProjectLoadStatus::NotProjectPath: return {OpenStatus::Ignored, {}};
+    case ProjectLoadStatus::Failed: return {OpenStatus::Failed, loaded.errorText};
+    case ProjectLoadStatus::Loaded: break;
+    }
+    applyDocument(loaded.document, path);
+    return {OpenStatus::Opened, {}};
+}
+
+DocumentLifecycle::OpenResult DocumentLifecycle::openExistingProject(const QString &path)
+{
+    if (!IsProjectPath(path))
+        return {OpenStatus::Ignored, {}};
+    if (!QFileInfo(path).isFile())
+        return {OpenStatus::Failed, MissingFileText};
+    return openProject(path);
+}
+
+void DocumentLifecycle::applyDocument(const ProjectDocument &document, const QString &path)
+{
+    AppContext &c = m_context;
+    BudgetTable &table = c.budgetTable();
+    c.document().pendingOperation = PendingOperation::OpenProject;
+    c.projectInfo() = document.info;
+    if (document.rates)
+        document.rates->applyTo(c.settings().rates);
+
+    table.beginBulk();
+    table.clear();
+    table.setPrecision(2);
+    c.estimate().setIdle(false);
+    // The room list of the left pane shows this project's rooms only.
+    c.shared().roomNames.clear();
+    for (const ProjectRoom &room : document.rooms) {
+        table.addRoom(room.room);
+        for (const ConstructItem &item : room.items)
+            table.insertItem(c.estimate().rowCount() - 1 + BudgetTable::TableHeaderRows, item);
+    }
+    table.refreshTotals();
+    c.tableGrid().setText(0, 1, document.info.name);
+    c.billLists().fillHeaders(document.info);
+    table.endBulk();
+    c.estimate().setIdle(true);
+
+    c.document().modified = false;
+    c.document().currentProjectPath = path;
+    c.document().pendingOperation = PendingOperation::None;
+}
+
+QString DocumentLifecycle::withProjectExtension(const QString &path)
+{
+    const qsizetype nameStart = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1;
+    if (path.indexOf(QLatin1Char('.'), nameStart) >= 0)
+        return path;
+    return path + QStringLiteral(".gzj");
+}
+
+ProjectSaveResult DocumentLifecycle::saveProject(const QString &chosenPath)
+{
+    AppContext &c = m_context;
+    const ProjectSaveResult result = SaveProjectFile(withProjectExtension(chosenPath), c.projectInfo(),
+                                                     c.settings().rates, c.settings().page, c.estimate().rows());
+    if (result)
+        c.document().modified = false;
+    return result;
+}
+
+ProjectSaveResult DocumentLifecycle::saveProjectCommand(const SavePathChooser &choosePath)
+{
+    const std::optional<QString> chosen =
+        choosePath ? choosePath(m_context.document().currentProjectPath) : std::nullopt;
+    if (!chosen)
+        return {};
+    return saveProject(*chosen);
+}
+
+// ---- drop, command line, close ----------------------------------------------
+
+std::optional<QString> DocumentLifecycle::chooseDroppedFile(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        if (path.right(4).toLower() == QStringLiteral(".gzj"))
+            return path;
+    }
+    return std::nullopt;
+}
+
+DocumentLifecycle::OpenResult DocumentLifecycle::dropFiles(const QStringList &paths, const SavePathChooser &choosePath)
+{
+    const std::optional<QString> chosen = chooseDroppedFile(paths);
+    if (!chosen || !confirmUnsavedChanges(choosePath))
+        return {OpenStatus::Ignored, {}};
+    return openProject(*chosen);
+}
+
+std::optional<QString> DocumentLifecycle::commandLineProject(const QString &commandLine)
+{
+    if (commandLine.isEmpty() || commandLine == QStringLiteral("CADTOQUILLARY") ||
+        commandLine.contains(QStringLiteral("azj")))
+        return std::nullopt;
+    QString path = commandLine;
+    path.remove(QLatin1Char('"'));
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    return path;
+}
+
+bool DocumentLifecycle::closeRequest(const SavePathChooser &choosePath)
+{
+    m_context.deleteRoomPictures();
+    if (!confirmUnsavedChanges(choosePath))
+        return false;
+    m_context.shutDown();
+    return true;
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "projectfilewriter.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class AppContext;
+struct ProjectDocument;
+
+// New, open, save, drop, command line and close of the one open project,
+// without windows: the desktop shows the dialogs and calls these.
+class DocumentLifecycle
+{
+public:
+    // The prompt "项目已更改，是否保存？" with the buttons 取消, 否 and 确定.
+    static constexpr int UnsavedChangesMessage = 2;
+    static constexpr int UnsavedChangesStyle = 0;
+    static inline const QString MissingFileText = QStringLiteral("文件不存在,请输入正确的文件名");
+
+    // What the unsaved-changes guard does next.
+    enum class GuardStep {
+        Proceed,  // go on with the guarded operation
+        Ask,      // put the prompt to the user
+        Save,     // run the save; proceed only when the project is clean afterwards
+        Abandon,  // leave everything as it is
+    };
+    static GuardStep guardStart(bool modified);
+    static GuardStep guardAnswer(int answer);
+    static GuardStep guardAfterSave(bool stillModified);
+
+    enum class OpenStatus {
+        Opened,
+        Ignored, // the path does not name a project file: nothing changed
+        Failed,  // the current project stays; errorText says why
+    };
+    struct OpenResult {
+        OpenStatus status = OpenStatus::Failed;
+        QString errorText;
+    };
+
+    // The save dialog: the chosen path, or nothing when cancelled. It proposes `proposedPath`.
+    using SavePathChooser = std::function<std::optional<QString>(const QString &proposedPath)>;
+
+    explicit DocumentLifecycle(AppContext &context);
+
+    // Runs the guard with the context's prompter; true to proceed.
+    bool confirmUnsavedChanges(const SavePathChooser &choosePath);
+
+    // An empty project at the default path; the guard is the caller's.
+    void newProject();
+    // Reads `path` and, when it was read, replaces the project with it.
+    OpenResult openProject(const QString &path);
+    // The open command's check before the read: a missing file is refused.
+    OpenResult openExistingProject(const QString &path);
+    // Puts a read document into the table, the bill lists and the document state.
+    void applyDocument(const ProjectDocument &document, const QString &path);
+    // Writes the project to `chosenPath` (".gzj" added to a name without extension).
+    // The project path does not change; modified is cleared only on success.
+    ProjectSaveResult saveProject(const QString &chosenPath);
+    // The save command: asks for a path and saves; nothing happens when cancelled.
+    ProjectSaveResult saveProjectCommand(const SavePathChooser &choosePath);
+    // Files dropped on the window: the first ".gzj" file is opened after the guard.
+    OpenResult dropFiles(const QStringList &paths, const SavePathChooser &choosePath);
+    // The window's close request: true when the window may close (settings saved then).
+    bool closeRequest(const SavePathChooser &choosePath);
+
+    static QString withProjectExtension(const QString &path);
+    static std::optional<QString> chooseDroppedFile(const QStringList &paths);
+    // The project named on the command line, quotes removed; nothing when the
+    // line is empty, a CAD hand-over, or names no existing file.
+    static std::optional<QString> commandLineProject(const QString &commandLine);
+
+private:
+    AppContext &m_context;
+};

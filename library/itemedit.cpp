@@ -1,0 +1,64 @@
+#include "itemedit.h"
+
+ItemEdit ItemEdit::ofItem(const ConstructItem &item, Prices prices)
+{
+    const BrandData &b = item.brand;
+    const bool profit = prices == Prices::WithProfit;
+    ItemEdit edit;
+    edit.name = item.itemName;
+    edit.unit = b.unit;
+    edit.desc = item.itemDesc;
+    edit.material = NumberCell::shown(profit ? b.material * (1.0f + b.materialprofit) : b.material);
+    edit.machine = NumberCell::shown(profit ? b.machine * (1.0f + b.machineprofit) : b.machine);
+    edit.labour = NumberCell::shown(profit ? b.laborcost * (1.0f + b.laborprofit) : b.laborcost);
+    edit.management = NumberCell::shown(profit ? b.management * (1.0f + b.managementprofit) : b.management);
+    for (const MtLine &line : b.materials)
+        edit.lines.append(lineOf(line));
+    for (const MtLine &line : b.machines)
+        edit.lines.append(lineOf(line));
+    return edit;
+}
+
+LineEdit ItemEdit::lineOf(const MtLine &line)
+{
+    const QString classify = line.classify.isEmpty() ? LineEdit::unchosenClassify() : line.classify;
+    return LineEdit{line.name, classify, line.unit, NumberCell::shown(line.price), NumberCell::shown(line.num),
+                    line.desc, line.code};
+}
+
+bool ItemEdit::removeLine(qsizetype row)
+{
+    if (row < 0 || row >= lines.size() || !lines.at(row).removable())
+        return false;
+    lines.removeAt(row);
+    return true;
+}
+
+ItemEdit::LineSums ItemEdit::readLines(ConstructItem &item) const
+{
+    BrandData &b = item.brand;
+    b.materials.clear();
+    b.machines.clear();
+    LineSums sums;
+    for (const LineEdit &row : lines) {
+        if (row.name.isEmpty())
+            continue;
+        MtLine line;
+        line.kind = QStringLiteral("auxi");
+        line.name = row.name;
+        line.classify = row.classify;
+        line.unit = row.unit;
+        line.code = row.code;
+        line.price = row.price.number();
+        line.num = row.num.number();
+        line.desc = row.desc;
+        if (row.isMachine()) {
+            sums.machine += line.price * line.num;
+            b.machines.append(line);
+        } else {
+            sums.material += line.price * line.num;
+            b.materials.append(line);
+        }
+    }
+    return sums;
+}

@@ -1,0 +1,133 @@
+#include "billlists.h"
+
+#include "billgridsetup.h"
+#include "listkeyboard.h"
+
+#include "contracts/gridupdateguard.h"
+#include "estimate/budgettable.h"
+#include "estimate/celltext.h"
+#include "estimate/estimate.h"
+
+BillLists::BillLists(const GridTextMeasure &measure, TableSharedState &shared)
+    : m_materialList(ResourceListKind::Material, m_material, measure),
+      m_machineList(ResourceListKind::Machine, m_machine, measure), m_shared(shared)
+{
+}
+
+Grid &BillLists::grid(int list)
+{
+    return list == MaterialList ? m_material : list == MachineList ? m_machine : m_bill;
+}
+
+void BillLists::setUp(Precision precision)
+{
+    BillGridSetup::setUpBillGrid(m_bill, precision);
+    m_materialList.setUp(precision);
+    m_machineList.setUp(precision);
+    m_currentList = BillOfQuantities;
+}
+
+void BillLists::resetBill(Precision precision)
+{
+    BillGridSetup::resetBillFooters(m_bill, precision);
+}
+
+void BillLists::fillHeaders(const ProjectInfo &info)
+{
+    BillGridSetup::fillBillHeader(m_bill, info);
+    BillGridSetup::fillResourceHeader(m_material, ResourceListKind::Material, info);
+    BillGridSetup::fillResourceHeader(m_machine, ResourceListKind::Machine, info);
+}
+
+PendingOperation BillLists::showList(int list)
+{
+    if (list < BillOfQuantities || list > MachineList)
+        return PendingOperation::None;
+    m_currentList = list;
+    bool &stale = list == MaterialList ? m_shared.materialListStale : m_shared.machineListStale;
+    if (list == BillOfQuantities || !stale)
+        return PendingOperation::None;
+    stale = false;
+    return list == MaterialList ? PendingOperation::BuildMaterialList : PendingOperation::BuildMachineList;
+}
+
+PendingOperation BillLists::onStaleTimer()
+{
+    if (!m_shared.materialListStale)
+        return PendingOperation::None;
+    m_shared.materialListStale = false;
+    return PendingOperation::BuildMaterialList;
+}
+
+void BillLists::buildMaterialList(Estimate &estimate)
+{
+    build(m_materialList, estimate);
+}
+
+void BillLists::buildMachineList(Estimate &estimate)
+{
+    build(m_machineList, estimate);
+}
+
+void BillLists::build(ResourceList &list, Estimate &estimate)
+{
+    estimate.setIdle(false);
+    list.build(estimate.rows(), estimate.precision());
+    estimate.setIdle(true);
+}
+
+void BillLists::setLossTaxColumns(bool showLoss, bool showTax)
+{
+    BillGridSetup::applyBillWidths(m_bill, showLoss, showTax);
+}
+
+void BillLists::reformat(Precision precision)
+{
+    m_materialList.reformat(precision);
+    m_machineList.reformat(precision);
+}
+
+void BillLists::onRateMessage(int code, const RateSettings &rates, Precision precision)
+{
+    if (code == 0) {
+        const float rate = Pricing::rateFraction(rates.auxiProfit);
+        m_materialList.applyRate(RateKind::Profit, rate, precision);
+        m_machineList.applyRate(RateKind::Profit, rate, precision);
+    } else if (code == 1) {
+        m_materialList.applyRate(RateKind::Loss, Pricing::rateFraction(rates.loss), precision);
+    }
+}
+
+bool BillLists::onResourceCellEdited(int list, int row, int column, const Estimate &estimate, bool atListStep)
+{
+    if ((list != MaterialList && list != MachineList) || !estimate.isIdle() || !atListStep)
+        return false;
+    return resourceList(list).onCellEdited(row, column, estimate.precision());
+}
+
+CellEdit BillLists::onBillCellEdited(BudgetTable &table, int row, int column, bool atListStep)
+{
+    const int index = row - BillGridSetup::HeaderRows;
+    Estimate &estimate = table.estimate();
+    if (!atListStep || column < CellText::QuantityColumn || column > CellText::ManagementPriceColumn ||
+        index < 0 || index >= estimate.rowCount())
+        return {};
+    const CellEdit edit = estimate.editCell(index, column, m_bill.text(row, column));
+    if (!edit.handled)
+        return edit;
+    table.bill().setText(row, column, edit.cellText);
+    table.table().setText(index + BudgetTable::TableHeaderRows, column, edit.cellText);
+    table.showChange(edit.change);
+    // The resources were summed with the old quantity and prices.
+    if (edit.change.applied)
+        m_shared.markListsStale();
+    return edit;
+}
+
+int BillLists::nextColumn(int row, int column) const
+{
+    const Grid &shown = m_currentList == MaterialList  ? m_material
+                        : m_currentList == MachineList ? m_machine
+                                                       : m_bill;
+    return ListKeyboard::nextColumn(shown, row, column);
+}

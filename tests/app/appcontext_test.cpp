@@ -1,0 +1,92 @@
+#include "contextfixture.h"
+
+#include "library/librarytree.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+// A run with its own documents folder and a program folder holding a copy of the main library.
+class AppContextRun : public ::testing::Test
+{
+protected:
+    QTemporaryDir documents;
+    QTemporaryDir program;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/Plotwright.xml"),
+                                program.filePath(QStringLiteral("Plotwright.xml"))));
+    }
+    AppFolders folders() const { return AppFolders(documents.path(), program.path()); }
+};
+
+TEST_F(AppContextRun, StartUpLoadsTheMainLibraryAndFillsTheTree)
+{
+    AppContext context(folders());
+    context.startUp();
+    EXPECT_FALSE(context.library().items().isEmpty());
+    EXPECT_FALSE(context.libraryTree().nodes().isEmpty());
+    const QuotaItem &first = context.library().items().first();
+    EXPECT_NE(first.treeNode, 0);
+    EXPECT_EQ(context.libraryItems().findByTreeNode(first.treeNode), &first);
+    EXPECT_EQ(context.document().currentProjectPath, folders().defaultProjectPath());
+    EXPECT_TRUE(QDir(folders().roomPictureFolder()).exists());
+    EXPECT_TRUE(context.settings().loadedOnce);
+    EXPECT_EQ(context.tableGrid().text(0, 1), QStringLiteral("新工程"));
+}
+
+TEST_F(AppContextRun, ColumnSwitchesGoFromSettingsToTableAndBack)
+{
+    {
+        AppContext context(folders());
+        context.startUp();
+        EXPECT_TRUE(context.budgetTable().showLoss());
+        context.budgetTable().setColumnSwitches(false, true, true);
+        EXPECT_TRUE(context.shutDown());
+    }
+    AppContext again(folders());
+    again.startUp();
+    EXPECT_FALSE(again.budgetTable().showLoss());
+    EXPECT_TRUE(again.budgetTable().showTax());
+    EXPECT_EQ(again.settings().showloss, 0);
+}
+
+TEST_F(AppContextRun, ShutDownDeletesRoomPicturesOnly)
+{
+    AppContext context(folders());
+    context.startUp();
+    const QDir pictures(folders().roomPictureFolder());
+    for (const char *name : {"Room1.bmp", "Room2.bmp", "keep.txt"}) {
+        QFile file(pictures.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_TRUE(context.shutDown());
+    EXPECT_EQ(pictures.entryList(QDir::Files), QStringList{QStringLiteral("keep.txt")});
+    EXPECT_TRUE(QFile::exists(folders().settingsFile()));
+}
+
+TEST_F(ContextTest, CloseAsksOnlyWhenModifiedAndStaysOpenWhenAbandoned)
+{
+    prompter.answer = Prompter::Cancel;
+    context.document().modified = true;
+    EXPECT_FALSE(lifecycle.closeRequest({}));
+    EXPECT_FALSE(QFile::exists(context.folders().settingsFile()));
+    EXPECT_EQ(prompter.asked.size(), 1);
+
+    context.document().modified = false;
+    EXPECT_TRUE(lifecycle.closeRequest({}));
+    EXPECT_EQ(prompter.asked.size(), 1);
+    EXPECT_TRUE(QFile::exists(context.folders().settingsFile()));
+}
+
+TEST_F(ContextTest, WithoutADesktopPrompterQuestionsAreCancelled)
+{
+    context.setPrompter(nullptr);
+    context.document().modified = true;
+    EXPECT_FALSE(lifecycle.confirmUnsavedChanges({}));
+    EXPECT_EQ(context.prompter().ask(DocumentLifecycle::UnsavedChangesMessage, 0), Prompter::Cancel);
+}
+
+} // namespace

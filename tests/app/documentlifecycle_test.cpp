@@ -1,0 +1,270 @@
+#include "contextfixture.h"
+
+#include "app/projectfilereader.h"
+#include "estimate/celltext.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cmath>
+
+namespace {
+
+float relativeGap(float a, float b)
+{
+    return std::fabs(a - b) / std::max(1.0f, std::fabs(b));
+}
+
+TEST_F(ContextTest, OpeningTheSampleFillsTheTableWithConsistentTotals)
+{
+    context.document().modified = true;
+    openSample();
+    const ProjectLoadResult read = LoadProjectFile(SampleProject);
+    const QList<EstimateRow> &rows = context.estimate().rows();
+
+    qsizetype items = 0;
+    for (const ProjectRoom &room : read.document.rooms)
+        items += room.items.size();
+    ASSERT_EQ(rows.size(), read.document.rooms.size() + items);
+
+    float total = 0, labor = 0, machine = 0, management = 0;
+    for (const EstimateRow &row : rows) {
+        if (!row.isConstruct())
+            continue;
+        total += row.costs.total;
+        labor += row.costs.laborSubtotal;
+        machine += row.costs.machineSubtotal;
+        management += row.costs.managementSubtotal;
+    }
+    const ProjectTotals &totals = context.estimate().totals();
+    EXPECT_GT(totals.projectTotal, 0.0f);
+    EXPECT_LT(relativeGap(totals.projectTotal, total), 1e-5f);
+    EXPECT_LT(relativeGap(totals.projectLabor, labor), 1e-5f);
+    EXPECT_LT(relativeGap(totals.projectMachine, machine), 1e-5f);
+    EXPECT_LT(relativeGap(totals.projectManagement, management), 1e-5f);
+
+    // Each room row carries the sum of its own items.
+    for (int i = 0; i < rows.size(); ++i) {
+        if (!rows.at(i).isRoom())
+            continue;
+        float roomTotal = 0;
+        for (int j = i + 1; j < rows.size() && rows.at(j).isConstruct(); ++j)
+            roomTotal += rows.at(j).costs.total;
+        EXPECT_LT(relativeGap(rows.at(i).costs.total, roomTotal), 1e-5f) << rows.at(i).room.name.toStdString();
+    }
+
+    EXPECT_FALSE(context.document().modified);
+    EXPECT_EQ(context.document().currentProjectPath, SampleProject);
+    EXPECT_EQ(context.document().pendingOperation, PendingOperation::None);
+    EXPECT_EQ(context.projectInfo(), read.document.info);
+    EXPECT_EQ(context.tableGrid().text(0, 1), read.document.info.name);
+    EXPECT_EQ(context.shared().roomNames.size(), read.document.rooms.size());
+    EXPECT_TRUE(context.estimate().isIdle());
+    EXPECT_EQ(context.estimate().precision(), 2);
+}
+
+TEST_F(ContextTest, OpeningKeepsStoredItemRatesAndTheRateFlags)
+{
+    context.settings().rates.profitEnabled = true;
+    context.settings().rates.mainProfit = QStringLiteral("50");
+    openSample();
+    const ProjectLoadResult read = LoadProjectFile(SampleProject);
+    // A pending open keeps the rates stored with each item, not the project's.
+    const ConstructItem &first = read.document.rooms.first().items.first();
+    EXPECT_EQ(context.estimate().rows().at(1).item.brand.materialprofit, first.brand.materialprofit);
+    EXPECT_TRUE(context.settings().rates.profitEnabled);
+    EXPECT_EQ(context.settings().rates.mainProfit, read.document.rates->profit);
+}
+
+TEST_F(ContextTest, OpeningTwiceShowsOnlyTheSecondProjectsRooms)
+{
+    openSample();
+    const qsizetype rooms = context.shared().roomNames.size();
+    const int rows = context.estimate().rowCount();
+    openSample();
+    EXPECT_EQ(context.shared().roomNames.size(), rooms);
+    EXPECT_EQ(context.estimate().rowCount(), rows);
+}
+
+TEST_F(ContextTest, AFailedOpenKeepsTheCurrentProject)
+{
+    openSample();
+    context.document().modified = true;
+    const QList<EstimateRow> rows = context.estimate().rows();
+    const ProjectInfo info = context.projectInfo();
+    QDir(documents.path()).mkdir(QStringLiteral("folder.gzj"));
+
+    struct Case {
+        QString path;
+        DocumentLifecycle::OpenStatus status;
+    };
+    const QList<Case> cases{
+        {documents.filePath(QStringLiteral("missing.gzj")), DocumentLifecycle::OpenStatus::Failed},
+        {documents.filePath(QStringLiteral("folder.gzj")), DocumentLifecycle::OpenStatus::Failed},
+        {documents.filePath(QStringLiteral("notes.txt")), DocumentLifecycle::OpenStatus::Ignored},
+    };
+    for (const Case &c : cases) {
+        const DocumentLifecycle::OpenResult result = lifecycle.openExistingProject(c.path);
+        EXPECT_EQ(result.status, c.status) << c.path.toStdString();
+        EXPECT_EQ(result.errorText.isEmpty(), c.status != DocumentLifecycle::OpenStatus::Failed);
+        EXPECT_EQ(context.estimate().rows(), rows);
+        EXPECT_EQ(context.projectInfo(), info);
+        EXPECT_EQ(context.document().currentProjectPath, SampleProject);
+        EXPECT_TRUE(context.document().modified);
+        EXPECT_EQ(context.document().pendingOperation, PendingOperation::None);
+    }
+    EXPECT_EQ(lifecycle.openExistingProject(cases.first().path).errorText, DocumentLifecycle::MissingFileText);
+}
+
+TEST_F(ContextTest, SavingClearsModifiedOnlyWhenWrittenAndKeepsThePath)
+{
+    openSample();
+    context.document().modified = true;
+    const ProjectSaveResult failed = lifecycle.saveProject(documents.filePath(QStringLiteral("no/such/dir/a.gzj")));
+    EXPECT_FALSE(failed);
+    EXPECT_FALSE(failed.errorText.isEmpty());
+    EXPECT_TRUE(context.document().modified);
+
+    EXPECT_TRUE(lifecycle.saveProject(documents.filePath(QStringLiteral("copy"))));
+    EXPECT_FALSE(context.document().modified);
+    EXPECT_TRUE(QFile::exists(documents.filePath(QStringLiteral("copy.gzj"))));
+    EXPECT_EQ(context.document().currentProjectPath, SampleProject);
+}
+
+TEST(DocumentLifecycleNames, ProjectExtensionIsAddedOnlyWithoutOne)
+{
+    const QList<std::pair<QString, QString>> cases{
+        {"/a/b/garden", "/a/b/garden.gzj"},   {"/a/b/garden.gzj", "/a/b/garden.gzj"},
+        {"/a/b/garden.txt", "/a/b/garden.txt"}, {"/a.b/garden", "/a.b/garden.gzj"},
+        {"C:\\a.b\\garden", "C:\\a.b\\garden.gzj"},
+    };
+    for (const auto &[in, out] : cases)
+        EXPECT_EQ(DocumentLifecycle::withProjectExtension(in), out) << in.toStdString();
+}
+
+TEST_F(ContextTest, NewProjectEmptiesEverythingButKeepsThePrecision)
+{
+    openSample();
+    context.budgetTable().setPrecision(1);
+    context.document().modified = true;
+    RateSettings &rates = context.settings().rates;
+    rates = {QStringLiteral("5"), QStringLiteral("7"), QStringLiteral("9"), QStringLiteral("3"), QStringLiteral("6"),
+             true, true, true};
+    context.shared().materialListStale = false;
+    context.shared().machineListStale = false;
+
+    ASSERT_FALSE(context.tableGrid().text(BudgetTable::TableHeaderRows + 1, 3).isEmpty());
+
+    lifecycle.newProject();
+
+    EXPECT_EQ(context.estimate().rowCount(), 0);
+    EXPECT_EQ(context.estimate().totals(), ProjectTotals());
+    EXPECT_EQ(context.estimate().precision(), 1);
+    EXPECT_TRUE(context.estimate().isIdle());
+    EXPECT_FALSE(context.budgetTable().isEstimateRow(BudgetTable::TableHeaderRows));
+    for (int row = BudgetTable::TableHeaderRows + 1; row < context.tableGrid().rowCount(); ++row)
+        EXPECT_TRUE(context.tableGrid().text(row, 3).isEmpty()) << row;
+    EXPECT_EQ(context.tableGrid().text(0, 1), QStringLiteral("新工程"));
+    EXPECT_EQ(context.tableGrid().text(0, CellText::ProjectTotalColumn), QStringLiteral("总价：0.0元"));
+    const RateSettings expected{QStringLiteral("0"), QStringLiteral("7"), QStringLiteral("9"), QStringLiteral("0"),
+                                QStringLiteral("0"), false, false, false};
+    EXPECT_EQ(rates, expected);
+    EXPECT_TRUE(context.shared().materialListStale);
+    EXPECT_TRUE(context.shared().machineListStale);
+    EXPECT_TRUE(context.shared().roomNames.isEmpty());
+    EXPECT_EQ(context.projectInfo(), ProjectInfo());
+    EXPECT_EQ(context.document().currentProjectPath, context.folders().defaultProjectPath());
+    EXPECT_FALSE(context.document().modified);
+}
+
+// The guard: what the user answers and whether the save went through decide.
+TEST_F(ContextTest, UnsavedChangesGuard)
+{
+    struct Case {
+        bool modified;
+        int answer;
+        bool saveChosen; // the save dialog returns a path
+        bool proceeds;
+        bool asked;
+    };
+    const QList<Case> cases{
+        {false, Prompter::Cancel, false, true, false}, {true, Prompter::No, false, true, true},
+        {true, Prompter::Cancel, true, false, true},  {true, Prompter::Yes, true, true, true},
+        {true, Prompter::Yes, false, false, true},
+    };
+    const QString target = documents.filePath(QStringLiteral("guard.gzj"));
+    for (const Case &c : cases) {
+        context.document().modified = c.modified;
+        prompter.answer = c.answer;
+        prompter.asked.clear();
+        QFile::remove(target);
+        QString proposed;
+        const auto choose = [&](const QString &p) -> std::optional<QString> {
+            proposed = p;
+            return c.saveChosen ? std::optional<QString>(target) : std::nullopt;
+        };
+        SCOPED_TRACE(testing::Message() << c.modified << ' ' << c.answer << ' ' << c.saveChosen);
+        EXPECT_EQ(lifecycle.confirmUnsavedChanges(choose), c.proceeds);
+        EXPECT_EQ(prompter.asked, c.asked ? QList<int>{DocumentLifecycle::UnsavedChangesMessage} : QList<int>{});
+        const bool saved = c.answer == Prompter::Yes && c.saveChosen;
+        EXPECT_EQ(QFile::exists(target), saved);
+        if (c.answer == Prompter::Yes) {
+            EXPECT_EQ(proposed, context.document().currentProjectPath);
+        }
+    }
+}
+
+TEST(DocumentLifecycleSteps, GuardStepsForEachAnswer)
+{
+    using S = DocumentLifecycle::GuardStep;
+    EXPECT_EQ(DocumentLifecycle::guardStart(false), S::Proceed);
+    EXPECT_EQ(DocumentLifecycle::guardStart(true), S::Ask);
+    EXPECT_EQ(DocumentLifecycle::guardAnswer(Prompter::Yes), S::Save);
+    EXPECT_EQ(DocumentLifecycle::guardAnswer(Prompter::No), S::Proceed);
+    EXPECT_EQ(DocumentLifecycle::guardAnswer(Prompter::Cancel), S::Abandon);
+    EXPECT_EQ(DocumentLifecycle::guardAfterSave(true), S::Abandon);
+    EXPECT_EQ(DocumentLifecycle::guardAfterSave(false), S::Proceed);
+}
+
+TEST(DocumentLifecycleNames, DroppedFilesPickTheFirstProjectByItsEnding)
+{
+    const QList<std::pair<QStringList, std::optional<QString>>> cases{
+        {{"a.txt", "B.GZJ", "c.gzj"}, QStringLiteral("B.GZJ")},
+        {{"a.gzj", "b.gzj"}, QStringLiteral("a.gzj")},
+        {{"a.txt", "gzj"}, std::nullopt},
+        {{}, std::nullopt},
+    };
+    for (const auto &[paths, chosen] : cases)
+        EXPECT_EQ(DocumentLifecycle::chooseDroppedFile(paths), chosen) << paths.join(',').toStdString();
+}
+
+TEST(DocumentLifecycleNames, CommandLineNamesAnExistingProject)
+{
+    const QString sample = SampleProject;
+    const QList<std::pair<QString, std::optional<QString>>> cases{
+        {sample, sample},
+        {'"' + sample + '"', sample},
+        {QString(), std::nullopt},
+        {QStringLiteral("CADTOQUILLARY"), std::nullopt},
+        {QStringLiteral("/nowhere/x.gzj"), std::nullopt},
+        {QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/x.azj"), std::nullopt},
+    };
+    for (const auto &[line, path] : cases)
+        EXPECT_EQ(DocumentLifecycle::commandLineProject(line), path) << line.toStdString();
+}
+
+TEST_F(ContextTest, DroppingAProjectAsksFirstWhenModified)
+{
+    context.document().modified = true;
+    prompter.answer = Prompter::Cancel;
+    EXPECT_EQ(lifecycle.dropFiles({QStringLiteral("x.txt"), SampleProject}, {}).status,
+              DocumentLifecycle::OpenStatus::Ignored);
+    EXPECT_EQ(context.estimate().rowCount(), 0);
+    prompter.answer = Prompter::No;
+    EXPECT_EQ(lifecycle.dropFiles({QStringLiteral("x.txt"), SampleProject}, {}).status,
+              DocumentLifecycle::OpenStatus::Opened);
+    EXPECT_GT(context.estimate().rowCount(), 0);
+    EXPECT_EQ(context.document().currentProjectPath, SampleProject);
+}
+
+} // namespace

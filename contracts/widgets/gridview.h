@@ -1,0 +1,67 @@
+#pragma once
+
+#include "contracts/gridrange.h"
+
+#include <QTableView>
+#include <vector>
+
+class Grid;
+class GridModel;
+
+// The table on screen for a grid: merged ranges as spans, the grid's row heights
+// and column widths, images in cells, typing into unlocked cells, and the grid's
+// events as signals. Headers are hidden; fixed rows are simply the first rows.
+class GridView : public QTableView
+{
+    Q_OBJECT
+
+public:
+    explicit GridView(QWidget *parent = nullptr);
+    ~GridView() override;
+
+    // The view follows the grid until another one is set; the grid must outlive the view or be unset.
+    void setGrid(Grid *grid);
+    Grid *grid() const;
+    GridModel *gridModel() const { return m_model; }
+
+signals:
+    // Event 5: the user finished editing a cell and its text is in the grid.
+    void cellEdited(int row, int column);
+    // Event 7: a click; the active cell is already set. insideCell is false when the
+    // click hit no cell, row and column then name the unchanged active cell.
+    void cellClicked(int row, int column, bool insideCell);
+    // Event 25: the mouse moved; row and column are -1 over no cell. pos is in viewport coordinates.
+    void mouseMoved(int row, int column, const QPoint &pos);
+    // Event 28: the mouse left the grid.
+    void mouseLeft();
+    // Event 29: the user dragged a column's border; its new width is in the grid.
+    void columnResized(int column);
+
+protected:
+    bool viewportEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+
+private:
+    void connectGrid();
+    void rebuildAll();
+    void refreshSpans(const GridRange &area);
+    void shiftSpansForInsertedRows(int first, int last);
+    void shiftSpansForRemovedRows(int first, int last);
+    void shiftSpansForColumns(int first, int last, bool inserted);
+    void applyRowHeights(int first, int last);
+    void applyColumnWidths(int first, int last);
+    void showActiveCell(int row, int column);
+    int columnBorderAt(const QPoint &pos) const;
+    bool inResizeZone(const QPoint &pos) const;
+
+    GridModel *m_model = nullptr;
+    // The spans set on the view, so that a change can take back exactly the ones it touches.
+    std::vector<GridRange> m_spans;
+    int m_resizingColumn = -1;
+    int m_resizeStartX = 0;
+    int m_resizeStartWidth = 0;
+    bool m_syncingCurrent = false;
+};

@@ -1,0 +1,181 @@
+#include "contracts/widgets/gridview.h"
+
+#include "contracts/grid.h"
+#include "contracts/widgets/gridmodel.h"
+#include "contracts/gridupdateguard.h"
+#include "widgettestsupport.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A small table laid out like the budget table: two fixed rows, a hidden column 0.
+class GridViewTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        grid.setFixedRowCount(2);
+        grid.setFixedColumnCount(1);
+        grid.setColumnWidth(0, 0);
+        for (int c = 1; c < grid.columnCount(); ++c)
+            grid.setColumnWidth(c, 80);
+        view.resize(600, 400);
+        view.setGrid(&grid);
+        view.show();
+    }
+
+    QSize spanAt(int row, int column) const { return {view.columnSpan(row, column), view.rowSpan(row, column)}; }
+    QPoint centreOf(int row, int column) const { return view.visualRect(view.gridModel()->index(row, column)).center(); }
+
+    QApplication &app = testApplication();  // before any widget
+    Grid grid{8, 6};
+    GridView view;
+};
+
+TEST_F(GridViewTest, MergesBecomeSpansAndFollowRowChanges)
+{
+    grid.merge({2, 1, 3, 3});
+    grid.merge({5, 2, 5, 4});
+    EXPECT_EQ(spanAt(2, 1), QSize(3, 2));
+    EXPECT_EQ(spanAt(5, 2), QSize(3, 1));
+
+    grid.insertRows(3, 2);  // inside the first range: it grows
+    EXPECT_EQ(spanAt(2, 1), QSize(3, 4));
+    EXPECT_EQ(spanAt(7, 2), QSize(3, 1));  // below: moved down
+    EXPECT_EQ(spanAt(5, 4), QSize(1, 1));
+
+    grid.insertRows(0, 1);  // above both
+    EXPECT_EQ(spanAt(3, 1), QSize(3, 4));
+    EXPECT_EQ(spanAt(8, 2), QSize(3, 1));
+
+    grid.removeRows(3, 3);  // shrinks the first range to one row
+    EXPECT_EQ(spanAt(3, 1), QSize(3, 1));
+    EXPECT_EQ(spanAt(5, 2), QSize(3, 1));
+
+    grid.unmerge({5, 3, 5, 3});
+    EXPECT_EQ(spanAt(5, 2), QSize(1, 1));
+
+    grid.merge({3, 1, 4, 2});  // overlaps the old range, which dissolves
+    EXPECT_EQ(spanAt(3, 1), QSize(2, 2));
+}
+
+TEST_F(GridViewTest, BatchOfChangesRebuildsSpansAndSizes)
+{
+    grid.merge({2, 1, 2, 5});
+    {
+        GridUpdateGuard batch(grid);
+        grid.insertRows(2, 30);
+        grid.merge({30, 1, 31, 2});
+        grid.setRowHeight(10, 60);
+        grid.setRowHeight(11, 0);
+        grid.setColumnWidth(3, 0);
+    }
+    EXPECT_EQ(spanAt(32, 1), QSize(5, 1));
+    EXPECT_EQ(spanAt(2, 1), QSize(1, 1));
+    EXPECT_EQ(spanAt(30, 1), QSize(2, 2));
+    EXPECT_EQ(view.rowHeight(10), 60);
+    EXPECT_TRUE(view.isRowHidden(11));
+    EXPECT_TRUE(view.isColumnHidden(3));
+    EXPECT_TRUE(view.isColumnHidden(0));
+    EXPECT_EQ(view.rowHeight(12), grid.defaultRowHeight());
+
+    grid.setRowHeight(11, 30);
+    EXPECT_FALSE(view.isRowHidden(11));
+    EXPECT_EQ(view.rowHeight(11), 30);
+    grid.setColumnWidth(2, 123);
+    EXPECT_EQ(view.columnWidth(2), 123);
+}
+
+TEST_F(GridViewTest, ClickSetsActiveCellAndReportsIt)
+{
+    QSignalSpy clicked(&view, &GridView::cellClicked);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, centreOf(4, 2));
+    EXPECT_EQ(grid.activeRow(), 4);
+    EXPECT_EQ(grid.activeColumn(), 2);
+    ASSERT_EQ(clicked.size(), 1);
+    EXPECT_EQ(clicked.at(0), (QVariantList{4, 2, true}));
+
+    // Below the last row: no cell, the active cell stays.
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(100, 390));
+    ASSERT_EQ(clicked.size(), 2);
+    EXPECT_EQ(clicked.at(1), (QVariantList{4, 2, false}));
+
+    // A click anywhere on a merged range names its anchor.
+    grid.merge({6, 1, 7, 3});
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, centreOf(7, 3) + QPoint(0, 0));
+    EXPECT_EQ(clicked.last(), (QVariantList{6, 1, true}));
+}
+
+TEST_F(GridViewTest, ActiveCellOfTheGridBecomesCurrent)
+{
+    grid.setActiveCell(5, 4);
+    EXPECT_EQ(view.currentIndex(), view.gridModel()->index(5, 4));
+}
+
+TEST_F(GridViewTest, MouseMovesAndLeavingAreReported)
+{
+    QSignalSpy moved(&view, &GridView::mouseMoved);
+    QSignalSpy left(&view, &GridView::mouseLeft);
+    QTest::mouseMove(view.viewport(), centreOf(3, 2));
+    ASSERT_FALSE(moved.isEmpty());
+    EXPECT_EQ(moved.last().at(0).toInt(), 3);
+    EXPECT_EQ(moved.last().at(1).toInt(), 2);
+    EXPECT_EQ(moved.last().at(2).toPoint(), centreOf(3, 2));
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(view.viewport(), &leave);
+    EXPECT_EQ(left.size(), 1);
+}
+
+TEST_F(GridViewTest, DraggingAColumnBorderInTheFixedRowsResizesIt)
+{
+    QSignalSpy resized(&view, &GridView::columnResized);
+    const int border = view.columnViewportPosition(2) + view.columnWidth(2);
+    const int y = view.rowViewportPosition(0) + 5;
+    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, QPoint(border, y));
+    QTest::mouseMove(view.viewport(), QPoint(border + 40, y));
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, QPoint(border + 40, y));
+    EXPECT_EQ(grid.columnWidth(2), 120);
+    EXPECT_EQ(view.columnWidth(2), 120);
+    ASSERT_EQ(resized.size(), 1);
+    EXPECT_EQ(resized.at(0).at(0).toInt(), 2);
+
+    // In the body the same border is an ordinary click.
+    const int bodyY = view.rowViewportPosition(4) + 5;
+    const int bodyBorder = view.columnViewportPosition(2) + view.columnWidth(2);
+    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, QPoint(bodyBorder, bodyY));
+    QTest::mouseMove(view.viewport(), QPoint(bodyBorder + 40, bodyY));
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, QPoint(bodyBorder + 40, bodyY));
+    EXPECT_EQ(grid.columnWidth(2), 120);
+    EXPECT_EQ(resized.size(), 1);
+}
+
+TEST_F(GridViewTest, TypingIntoACellEditsOnlyUnlockedOnes)
+{
+    QSignalSpy edited(&view, &GridView::cellEdited);
+    grid.setLocked(3, 2, true);
+    grid.setText(3, 2, QStringLiteral("锁定"));
+
+    for (const auto &[row, column, locked] : {std::tuple{3, 2, true}, std::tuple{4, 2, false}}) {
+        grid.setActiveCell(row, column);
+        view.setFocus();
+        // The first key opens the editor, which then has the focus for the rest.
+        QTest::keyClick(&view, Qt::Key_4);
+        if (auto *editor = view.findChild<QLineEdit *>()) {
+            QTest::keyClick(editor, Qt::Key_2);
+            QTest::keyClick(editor, Qt::Key_Return);
+        }
+        QCoreApplication::processEvents();  // the delegate commits on a queued call
+        EXPECT_EQ(grid.text(row, column) == QStringLiteral("42"), !locked) << row;
+    }
+    EXPECT_EQ(grid.text(3, 2), QStringLiteral("锁定"));
+    ASSERT_EQ(edited.size(), 1);
+    EXPECT_EQ(edited.at(0), (QVariantList{4, 2}));
+}
+
+} // namespace

@@ -1,0 +1,99 @@
+#include "projectform.h"
+
+#include "contracts/grid.h"
+#include "estimate/documentstate.h"
+#include "reports/billlists.h"
+
+namespace {
+
+const QString &newProjectName()
+{
+    static const QString name = QStringLiteral("新工程");
+    return name;
+}
+
+bool validIndex(int index)
+{
+    return index >= 0 && index < ProjectForm::FieldCount;
+}
+
+} // namespace
+
+ProjectForm::ProjectForm(DocumentState &document, Grid *tableGrid, BillLists *billLists)
+    : m_document(document), m_tableGrid(tableGrid), m_billLists(billLists)
+{
+    for (int i = 0; i < FieldCount; ++i)
+        m_fieldTexts[i] = label(i);
+}
+
+QString ProjectForm::text(int index) const
+{
+    return validIndex(index) ? m_fieldTexts[index] : QString();
+}
+
+bool ProjectForm::isEmpty(int index) const
+{
+    return !validIndex(index) || m_fieldTexts[index].isEmpty() || m_fieldTexts[index] == label(index);
+}
+
+QString ProjectForm::editStartText(int index) const
+{
+    return isEmpty(index) ? QString() : m_fieldTexts[index];
+}
+
+bool ProjectForm::finishEdit(int index, const QString &typed)
+{
+    if (!validIndex(index))
+        return false;
+    const QString shown = typed.isEmpty() ? label(index) : typed;
+    if (shown == m_fieldTexts[index])
+        return false;
+    m_fieldTexts[index] = shown;
+    m_document.modified = true;
+    showChange(index);
+    return true;
+}
+
+int ProjectForm::nextField(int index)
+{
+    return index + 1 < FieldCount ? index + 1 : NoField;
+}
+
+ProjectInfo ProjectForm::projectInfo() const
+{
+    ProjectInfo info;
+    for (int i = 0; i < FieldCount; ++i)
+        info.field(i) = isEmpty(i) ? QString() : m_fieldTexts[i];
+    if (info.name.isEmpty())
+        info.name = newProjectName();
+    return info;
+}
+
+void ProjectForm::setProjectInfo(const ProjectInfo &texts)
+{
+    for (int i = 0; i < FieldCount; ++i)
+        m_fieldTexts[i] = texts.field(i).isEmpty() ? label(i) : texts.field(i);
+    if (m_billLists)
+        m_billLists->fillHeaders(projectInfo());
+}
+
+void ProjectForm::resetProjectInfo()
+{
+    setProjectInfo(ProjectInfo{});
+}
+
+QString ProjectForm::titleName(const QString &name)
+{
+    return name.isEmpty() || name == label(0) ? newProjectName() : name;
+}
+
+void ProjectForm::showChange(int index)
+{
+    // Fields after the area only go into the project file and the printout.
+    if (index > 4)
+        return;
+    if (index == 0 && m_tableGrid)
+        m_tableGrid->setText(0, 1, titleName(m_fieldTexts[0]));
+    if (m_billLists)
+        m_billLists->fillHeaders(projectInfo());
+}

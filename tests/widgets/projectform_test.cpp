@@ -1,0 +1,114 @@
+#include "app/projectform.h"
+#include "app/widgets/caddlistdlg.h"
+#include "estimate/documentstate.h"
+#include "reports/billlists.h"
+#include "contracts/grid.h"
+#include "contracts/gridtextmeasure.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FixedMeasure : GridTextMeasure {
+    int textHeight(const QString &, const GridFont &, int, bool) const override { return 20; }
+};
+
+class ProjectFormTest : public testing::Test
+{
+protected:
+    ProjectFormTest()
+    {
+        table.setText(0, 1, QStringLiteral("新工程"));
+        lists.setUp(2);
+    }
+
+    // Types into a field as the user does: click, type, press a key that moves on.
+    void type(int index, const QString &text, int key = Qt::Key_Return)
+    {
+        QTest::mouseClick(dialog.fieldButton(index), Qt::LeftButton);
+        QLineEdit *edit = dialog.editBox(index);
+        edit->selectAll();
+        edit->insert(text);
+        QTest::keyClick(edit, Qt::Key(key));
+    }
+
+    DocumentState document;
+    Grid table{5, 19};
+    FixedMeasure measure;
+    TableSharedState shared;
+    BillLists lists{measure, shared};
+    ProjectForm form{document, &table, &lists};
+    CAddListDlg dialog{form};
+};
+
+TEST_F(ProjectFormTest, EmptyFieldOpensEmptyBoxAndLeavingItEmptyChangesNothing)
+{
+    QTest::mouseClick(dialog.fieldButton(1), Qt::LeftButton);
+    EXPECT_TRUE(dialog.fieldButton(1)->isHidden());
+    EXPECT_FALSE(dialog.editBox(1)->isHidden());
+    EXPECT_EQ(dialog.editBox(1)->text(), QString());
+    dialog.finishEdit();
+    EXPECT_EQ(dialog.fieldButton(1)->text(), QStringLiteral("项目地址"));
+    EXPECT_FALSE(document.modified);
+}
+
+TEST_F(ProjectFormTest, TypedNameReachesTableAndBillTitles)
+{
+    type(0, QStringLiteral("湖畔花园"));
+    EXPECT_TRUE(document.modified);
+    EXPECT_EQ(dialog.fieldButton(0)->text(), QStringLiteral("湖畔花园"));
+    EXPECT_EQ(table.text(0, 1), QStringLiteral("湖畔花园"));
+    EXPECT_EQ(lists.billGrid().text(0, 1), QStringLiteral("湖畔花园-工程量清单"));
+    EXPECT_EQ(lists.materialGrid().text(0, 1), QStringLiteral("湖畔花园-材料清单"));
+    EXPECT_EQ(lists.machineGrid().text(0, 1), QStringLiteral("湖畔花园-机械台班清单"));
+    // Enter moved on to the address.
+    EXPECT_EQ(dialog.editedField(), 1);
+}
+
+TEST_F(ProjectFormTest, ValueEqualToItsLabelCountsAsEmpty)
+{
+    type(1, QStringLiteral("项目地址"), Qt::Key_Tab);
+    EXPECT_FALSE(document.modified);
+    EXPECT_TRUE(form.isEmpty(1));
+    EXPECT_EQ(form.projectInfo().address, QString());
+    EXPECT_EQ(form.projectInfo().name, QStringLiteral("新工程"));
+}
+
+TEST_F(ProjectFormTest, EnterInTheLastFieldAsksForTheTable)
+{
+    QSignalSpy next(&dialog, &CAddListDlg::nextRequested);
+    type(8, QStringLiteral("2026-12-10"));
+    EXPECT_EQ(next.count(), 1);
+    EXPECT_EQ(dialog.editedField(), -1);
+    EXPECT_EQ(form.projectInfo().Date, QStringLiteral("2026-12-10"));
+    EXPECT_EQ(dialog.fieldButton(8)->text(), QStringLiteral("2026-12-10"));
+}
+
+TEST_F(ProjectFormTest, EscapeMovesOnLikeTab)
+{
+    type(3, QStringLiteral("庭院"), Qt::Key_Escape);
+    EXPECT_EQ(dialog.editedField(), 4);
+    EXPECT_EQ(form.text(3), QStringLiteral("庭院"));
+}
+
+TEST_F(ProjectFormTest, ReadProjectShowsValuesAndLabels)
+{
+    ProjectInfo info;
+    info.name = QStringLiteral("北区绿化");
+    info.address = QStringLiteral("项目地址");
+    form.setProjectInfo(info);
+    dialog.showFieldTexts();
+    EXPECT_EQ(dialog.fieldButton(0)->text(), QStringLiteral("北区绿化"));
+    EXPECT_EQ(dialog.fieldButton(1)->text(), QStringLiteral("项目地址"));
+    EXPECT_EQ(dialog.fieldButton(6)->text(), QStringLiteral("编制人"));
+    EXPECT_EQ(lists.billGrid().text(0, 1), QStringLiteral("北区绿化-工程量清单"));
+    form.resetProjectInfo();
+    EXPECT_EQ(form.text(0), QStringLiteral("项目名称"));
+    EXPECT_EQ(form.projectInfo().name, QStringLiteral("新工程"));
+}
+
+} // namespace

@@ -50,7 +50,14 @@ CQuillaryDlg::CQuillaryDlg(AppContext &context, QWidget *parent)
     addCommands();
     addShortcuts();
     setWindowTitle(BudgetTable::captionFor(m_context.document().currentProjectPath));
+    m_toolbar->placeForSize(width(), height());
+    layoutPanes();
+}
+
+void CQuillaryDlg::layoutPanes()
+{
     m_views->layout(width(), height());
+    m_panes->showView(m_views->currentView(), m_views->currentList(), height());
 }
 
 CQuillaryDlg::~CQuillaryDlg()
@@ -237,7 +244,7 @@ void CQuillaryDlg::startWithCommandLine(const QString &commandLine)
     // The table is the first view while the project is opened.
     m_context.document().pendingOperation = PendingOperation::OpenProject;
     m_views->setInitialView(ViewSwitcher::TableView);
-    m_views->layout(width(), height());
+    layoutPanes();
     QTimer::singleShot(CommandLineDelayMs, this, [this, commandLine] { openCommandLineProject(commandLine); });
 }
 
@@ -288,7 +295,7 @@ void CQuillaryDlg::resizeEvent(QResizeEvent *event)
         return;
     setUpdatesEnabled(false);
     m_toolbar->placeForSize(width(), height());
-    m_views->layout(width(), height());
+    layoutPanes();
     setUpdatesEnabled(true);
 }
 

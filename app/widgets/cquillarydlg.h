@@ -75,6 +75,7 @@ protected:
 private:
     void createPanes();
     void connectPanes();
+    void layoutPanes();
     void createParts();
     void addCommands();
     void addTemplateCommands();

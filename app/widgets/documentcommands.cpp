@@ -94,7 +94,14 @@ void DocumentCommands::openProjectSequence()
     if (result.status == DocumentLifecycle::OpenStatus::Failed)
         report(result.errorText);
     else
-        emit documentReplaced();
+        projectReplaced();
+}
+
+void DocumentCommands::projectReplaced()
+{
+    // Lists built for the previous project no longer match.
+    m_context.shared().markListsStale();
+    emit documentReplaced();
 }
 
 bool DocumentCommands::saveProject()
@@ -119,7 +126,7 @@ void DocumentCommands::dropFiles(const QStringList &paths)
     if (result.status == DocumentLifecycle::OpenStatus::Failed)
         report(result.errorText);
     else if (result.status == DocumentLifecycle::OpenStatus::Opened)
-        emit documentReplaced();
+        projectReplaced();
 }
 
 bool DocumentCommands::closeRequest()

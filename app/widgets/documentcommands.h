@@ -59,6 +59,7 @@ private:
     std::optional<QString> chooseSavePath(const QString &proposed) const;
     std::optional<QString> chooseOpenPath() const;
     void report(const QString &text) const;
+    void projectReplaced();
 
     AppContext &m_context;
     DocumentLifecycle &m_lifecycle;

@@ -70,7 +70,7 @@ QWidget *MainPanes::bills() const
 
 void MainPanes::showView(int view, int list, int clientHeight)
 {
-    m_left->layoutForView(view, CItemDlg::PaneY, clientHeight);
+    m_left->layoutForView(view, 0, clientHeight);
     m_left->setCurrentStep(view == CItemDlg::ListView ? CItemDlg::BillStep + list : view);
     if (view == CItemDlg::ListView)
         m_bills->setCurrentIndex(list);

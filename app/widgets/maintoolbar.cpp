@@ -36,6 +36,8 @@ QAbstractButton *MainToolbar::addButton(int id, const QString &text, const char 
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setGeometry(x, ToolY, width, ToolHeight);
+    // The places are fixed and close together: the caption needs the whole width.
+    button->setStyleSheet(QStringLiteral("padding: 2px 0px;"));
     connect(button, &QToolButton::clicked, this, [this, id] { emit command(id); });
     m_buttons.insert(id, button);
     return button;

@@ -23,9 +23,8 @@ AppContext::AppContext(const AppFolders &folders, RoomTextPainter *painter)
 void AppContext::startUp()
 {
     const QString mainLibrary = folders().mainLibraryFile();
-    m_store.LoadSettings(m_settings, [this, mainLibrary](const QString &path) {
-        m_library.LoadTemplate(path, mainLibrary);
-    });
+    m_store.LoadSettings(
+        m_settings, [this, mainLibrary](const QString &path) { m_library.LoadTemplate(path, mainLibrary); });
     m_tree.fill(m_library.items());
     m_document.currentProjectPath = m_settings.currentProjectPath;
     setUpGrids();

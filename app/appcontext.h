@@ -12,8 +12,8 @@
 #include "estimate/roompictures.h"
 #include "estimate/tablesharedstate.h"
 #include "library/librarytree.h"
-#include "library/quotalibraryitems.h"
 #include "library/quotalibrary.h"
+#include "library/quotalibraryitems.h"
 #include "reports/billlists.h"
 
 class RoomTextPainter;
@@ -77,6 +77,6 @@ private:
     TextMeasureRelay m_measure;
     RoomPictures m_pictures;
     BillLists m_billLists{m_measure, m_shared};
-    BudgetTable m_table{{m_estimate, m_tableGrid, m_billLists.billGrid(), m_document, m_settings.rates, m_shared,
-                         m_pictures, m_prompter}};
+    BudgetTable m_table{{m_estimate, m_tableGrid, m_billLists.billGrid(), m_document, m_settings.rates,
+                         m_shared, m_pictures, m_prompter}};
 };

@@ -5,7 +5,9 @@
 
 #include <QFileInfo>
 
-DocumentLifecycle::DocumentLifecycle(AppContext &context) : m_context(context) {}
+DocumentLifecycle::DocumentLifecycle(AppContext &context) : m_context(context)
+{
+}
 
 // ---- the unsaved-changes guard ---------------------------------------------
 
@@ -17,9 +19,12 @@ DocumentLifecycle::GuardStep DocumentLifecycle::guardStart(bool modified)
 DocumentLifecycle::GuardStep DocumentLifecycle::guardAnswer(int answer)
 {
     switch (answer) {
-    case Prompter::Yes: return GuardStep::Save;
-    case Prompter::No: return GuardStep::Proceed;
-    default: return GuardStep::Abandon;
+    case Prompter::Yes:
+        return GuardStep::Save;
+    case Prompter::No:
+        return GuardStep::Proceed;
+    default:
+        return GuardStep::Abandon;
     }
 }
 
@@ -75,9 +80,12 @@ DocumentLifecycle::OpenResult DocumentLifecycle::openProject(const QString &path
 {
     const ProjectLoadResult loaded = LoadProjectFile(path);
     switch (loaded.status) {
-    case ProjectLoadStatus::NotProjectPath: return {OpenStatus::Ignored, {}};
-    case ProjectLoadStatus::Failed: return {OpenStatus::Failed, loaded.errorText};
-    case ProjectLoadStatus::Loaded: break;
+    case ProjectLoadStatus::NotProjectPath:
+        return {OpenStatus::Ignored, {}};
+    case ProjectLoadStatus::Failed:
+        return {OpenStatus::Failed, loaded.errorText};
+    case ProjectLoadStatus::Loaded:
+        break;
     }
     applyDocument(loaded.document, path);
     return {OpenStatus::Opened, {}};
@@ -116,6 +124,8 @@ void DocumentLifecycle::applyDocument(const ProjectDocument &document, const QSt
     c.tableGrid().setText(0, 1, document.info.name);
     c.billLists().fillHeaders(document.info);
     table.endBulk();
+    // Lists built for the project before would otherwise be shown for this one.
+    c.shared().markListsStale();
     c.estimate().setIdle(true);
 
     c.document().modified = false;
@@ -125,7 +135,8 @@ void DocumentLifecycle::applyDocument(const ProjectDocument &document, const QSt
 
 QString DocumentLifecycle::withProjectExtension(const QString &path)
 {
-    const qsizetype nameStart = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1;
+    const qsizetype nameStart =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1;
     if (path.indexOf(QLatin1Char('.'), nameStart) >= 0)
         return path;
     return path + QStringLiteral(".gzj");
@@ -134,8 +145,9 @@ QString DocumentLifecycle::withProjectExtension(const QString &path)
 ProjectSaveResult DocumentLifecycle::saveProject(const QString &chosenPath)
 {
     AppContext &c = m_context;
-    const ProjectSaveResult result = SaveProjectFile(withProjectExtension(chosenPath), c.projectInfo(),
-                                                     c.settings().rates, c.settings().page, c.estimate().rows());
+    const ProjectSaveResult result =
+        SaveProjectFile(withProjectExtension(chosenPath), c.projectInfo(), c.settings().rates,
+                        c.settings().page, c.estimate().rows());
     if (result)
         c.document().modified = false;
     return result;
@@ -161,7 +173,8 @@ std::optional<QString> DocumentLifecycle::chooseDroppedFile(const QStringList &p
     return std::nullopt;
 }
 
-DocumentLifecycle::OpenResult DocumentLifecycle::dropFiles(const QStringList &paths, const SavePathChooser &choosePath)
+DocumentLifecycle::OpenResult DocumentLifecycle::dropFiles(const QStringList &paths,
+                                                           const SavePathChooser &choosePath)
 {
     const std::optional<QString> chosen = chooseDroppedFile(paths);
     if (!chosen || !confirmUnsavedChanges(choosePath))

@@ -23,10 +23,10 @@ public:
 
     // What the unsaved-changes guard does next.
     enum class GuardStep {
-        Proceed,  // go on with the guarded operation
-        Ask,      // put the prompt to the user
-        Save,     // run the save; proceed only when the project is clean afterwards
-        Abandon,  // leave everything as it is
+        Proceed, // go on with the guarded operation
+        Ask,     // put the prompt to the user
+        Save,    // run the save; proceed only when the project is clean afterwards
+        Abandon, // leave everything as it is
     };
     static GuardStep guardStart(bool modified);
     static GuardStep guardAnswer(int answer);

@@ -13,7 +13,8 @@ bool HeadlessProject::open(const QString &path, const char *command, QTextStream
 {
     const DocumentLifecycle::OpenResult result = m_lifecycle.openExistingProject(path);
     switch (result.status) {
-    case DocumentLifecycle::OpenStatus::Opened: return true;
+    case DocumentLifecycle::OpenStatus::Opened:
+        return true;
     case DocumentLifecycle::OpenStatus::Ignored:
         err << command << ": not a project file (the name must contain \"gzj\"): " << path << '\n';
         return false;

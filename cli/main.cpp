@@ -17,7 +17,8 @@ namespace {
 const std::array<CliCommand, 6> &commands()
 {
     static const std::array<CliCommand, 6> list{{
-        {"json", "json PROJECT.gzj   print a project as read (header, rates, rows, totals) as JSON", runProjectJson},
+        {"json", "json PROJECT.gzj   print a project as read (header, rates, rows, totals) as JSON",
+         runProjectJson},
         {"resave", "resave IN.gzj OUT.gzj   read a project and write it again (rates off, as after a start)",
          runProjectResave},
         {"table", "table PROJECT.gzj [--precision 0|1|2]   print the budget table's grid", runTableDump},

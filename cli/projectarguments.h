@@ -14,6 +14,6 @@ struct ProjectArguments {
     int list = 0; // BillLists::List
 
     // Nothing when an option is unknown, invalid or incomplete, or the path count is not `pathCount`.
-    static std::optional<ProjectArguments> parse(const QStringList &args, int pathCount, bool precisionAllowed,
-                                                 bool listAllowed);
+    static std::optional<ProjectArguments> parse(const QStringList &args, int pathCount,
+                                                 bool precisionAllowed, bool listAllowed);
 };

@@ -5,8 +5,8 @@
 
 using J = JsonWriter;
 
-std::string ProjectJson::document(const ProjectInfo &i, const RateSettings &rates, const QList<EstimateRow> &rows,
-                                  const ProjectTotals &totals)
+std::string ProjectJson::document(const ProjectInfo &i, const RateSettings &rates,
+                                  const QList<EstimateRow> &rows, const ProjectTotals &totals)
 {
     return J::object({{"info", info(i)},
                       {"rates", J::object({{"profit", J::text(rates.mainProfit)},
@@ -68,7 +68,8 @@ std::string ProjectJson::construct(const EstimateRow &r)
 
 std::string ProjectJson::opening(const Opening &o)
 {
-    return J::object({{"name", J::text(o.name)}, {"long", J::number(o.long_)}, {"width", J::number(o.width)}});
+    return J::object(
+        {{"name", J::text(o.name)}, {"long", J::number(o.long_)}, {"width", J::number(o.width)}});
 }
 
 std::string ProjectJson::brand(const BrandData &b)

@@ -10,8 +10,8 @@
 class ProjectJson
 {
 public:
-    static std::string document(const ProjectInfo &info, const RateSettings &rates, const QList<EstimateRow> &rows,
-                                const ProjectTotals &totals);
+    static std::string document(const ProjectInfo &info, const RateSettings &rates,
+                                const QList<EstimateRow> &rows, const ProjectTotals &totals);
 
 private:
     static std::string info(const ProjectInfo &info);

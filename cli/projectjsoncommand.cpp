@@ -16,8 +16,8 @@ int runProjectJson(const QStringList &args, QTextStream &out, QTextStream &err)
     if (!project.open(parsed->paths.first(), "json", err))
         return ExitBadInput;
     AppContext &c = project.context();
-    out << QString::fromStdString(ProjectJson::document(c.projectInfo(), c.settings().rates, c.estimate().rows(),
-                                                        c.estimate().totals()))
+    out << QString::fromStdString(ProjectJson::document(c.projectInfo(), c.settings().rates,
+                                                        c.estimate().rows(), c.estimate().totals()))
         << '\n';
     return 0;
 }

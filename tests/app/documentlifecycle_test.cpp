@@ -50,7 +50,8 @@ TEST_F(ContextTest, OpeningTheSampleFillsTheTableWithConsistentTotals)
         float roomTotal = 0;
         for (int j = i + 1; j < rows.size() && rows.at(j).isConstruct(); ++j)
             roomTotal += rows.at(j).costs.total;
-        EXPECT_LT(relativeGap(rows.at(i).costs.total, roomTotal), 1e-5f) << rows.at(i).room.name.toStdString();
+        EXPECT_LT(relativeGap(rows.at(i).costs.total, roomTotal), 1e-5f)
+            << rows.at(i).room.name.toStdString();
     }
 
     EXPECT_FALSE(context.document().modified);
@@ -76,14 +77,20 @@ TEST_F(ContextTest, OpeningKeepsStoredItemRatesAndTheRateFlags)
     EXPECT_EQ(context.settings().rates.mainProfit, read.document.rates->profit);
 }
 
-TEST_F(ContextTest, OpeningTwiceShowsOnlyTheSecondProjectsRooms)
+TEST_F(ContextTest, OpeningTwiceShowsOnlyTheSecondProjectsRoomsAndLists)
 {
     openSample();
+    context.billLists().buildMaterialList(context.estimate());
+    context.billLists().buildMachineList(context.estimate());
+    context.shared().materialListStale = false;
+    context.shared().machineListStale = false;
     const qsizetype rooms = context.shared().roomNames.size();
     const int rows = context.estimate().rowCount();
     openSample();
     EXPECT_EQ(context.shared().roomNames.size(), rooms);
     EXPECT_EQ(context.estimate().rowCount(), rows);
+    EXPECT_TRUE(context.shared().materialListStale);
+    EXPECT_TRUE(context.shared().machineListStale);
 }
 
 TEST_F(ContextTest, AFailedOpenKeepsTheCurrentProject)
@@ -113,14 +120,19 @@ TEST_F(ContextTest, AFailedOpenKeepsTheCurrentProject)
         EXPECT_TRUE(context.document().modified);
         EXPECT_EQ(context.document().pendingOperation, PendingOperation::None);
     }
-    EXPECT_EQ(lifecycle.openExistingProject(cases.first().path).errorText, DocumentLifecycle::MissingFileText);
+    EXPECT_EQ(lifecycle.openExistingProject(cases.first().path).errorText,
+              DocumentLifecycle::MissingFileText);
+    // Past the existence check, a file that cannot be read still leaves the project alone.
+    EXPECT_EQ(lifecycle.openProject(cases.at(1).path).status, DocumentLifecycle::OpenStatus::Failed);
+    EXPECT_EQ(context.estimate().rows(), rows);
 }
 
 TEST_F(ContextTest, SavingClearsModifiedOnlyWhenWrittenAndKeepsThePath)
 {
     openSample();
     context.document().modified = true;
-    const ProjectSaveResult failed = lifecycle.saveProject(documents.filePath(QStringLiteral("no/such/dir/a.gzj")));
+    const ProjectSaveResult failed =
+        lifecycle.saveProject(documents.filePath(QStringLiteral("no/such/dir/a.gzj")));
     EXPECT_FALSE(failed);
     EXPECT_FALSE(failed.errorText.isEmpty());
     EXPECT_TRUE(context.document().modified);
@@ -134,8 +146,8 @@ TEST_F(ContextTest, SavingClearsModifiedOnlyWhenWrittenAndKeepsThePath)
 TEST(DocumentLifecycleNames, ProjectExtensionIsAddedOnlyWithoutOne)
 {
     const QList<std::pair<QString, QString>> cases{
-        {"/a/b/garden", "/a/b/garden.gzj"},   {"/a/b/garden.gzj", "/a/b/garden.gzj"},
-        {"/a/b/garden.txt", "/a/b/garden.txt"}, {"/a.b/garden", "/a.b/garden.gzj"},
+        {"/a/b/garden", "/a/b/garden.gzj"},         {"/a/b/garden.gzj", "/a/b/garden.gzj"},
+        {"/a/b/garden.txt", "/a/b/garden.txt"},     {"/a.b/garden", "/a.b/garden.gzj"},
         {"C:\\a.b\\garden", "C:\\a.b\\garden.gzj"},
     };
     for (const auto &[in, out] : cases)
@@ -148,8 +160,14 @@ TEST_F(ContextTest, NewProjectEmptiesEverythingButKeepsThePrecision)
     context.budgetTable().setPrecision(1);
     context.document().modified = true;
     RateSettings &rates = context.settings().rates;
-    rates = {QStringLiteral("5"), QStringLiteral("7"), QStringLiteral("9"), QStringLiteral("3"), QStringLiteral("6"),
-             true, true, true};
+    rates = {QStringLiteral("5"),
+             QStringLiteral("7"),
+             QStringLiteral("9"),
+             QStringLiteral("3"),
+             QStringLiteral("6"),
+             true,
+             true,
+             true};
     context.shared().materialListStale = false;
     context.shared().machineListStale = false;
 
@@ -166,8 +184,14 @@ TEST_F(ContextTest, NewProjectEmptiesEverythingButKeepsThePrecision)
         EXPECT_TRUE(context.tableGrid().text(row, 3).isEmpty()) << row;
     EXPECT_EQ(context.tableGrid().text(0, 1), QStringLiteral("新工程"));
     EXPECT_EQ(context.tableGrid().text(0, CellText::ProjectTotalColumn), QStringLiteral("总价：0.0元"));
-    const RateSettings expected{QStringLiteral("0"), QStringLiteral("7"), QStringLiteral("9"), QStringLiteral("0"),
-                                QStringLiteral("0"), false, false, false};
+    const RateSettings expected{QStringLiteral("0"),
+                                QStringLiteral("7"),
+                                QStringLiteral("9"),
+                                QStringLiteral("0"),
+                                QStringLiteral("0"),
+                                false,
+                                false,
+                                false};
     EXPECT_EQ(rates, expected);
     EXPECT_TRUE(context.shared().materialListStale);
     EXPECT_TRUE(context.shared().machineListStale);
@@ -189,7 +213,7 @@ TEST_F(ContextTest, UnsavedChangesGuard)
     };
     const QList<Case> cases{
         {false, Prompter::Cancel, false, true, false}, {true, Prompter::No, false, true, true},
-        {true, Prompter::Cancel, true, false, true},  {true, Prompter::Yes, true, true, true},
+        {true, Prompter::Cancel, true, false, true},   {true, Prompter::Yes, true, true, true},
         {true, Prompter::Yes, false, false, true},
     };
     const QString target = documents.filePath(QStringLiteral("guard.gzj"));
@@ -205,7 +229,8 @@ TEST_F(ContextTest, UnsavedChangesGuard)
         };
         SCOPED_TRACE(testing::Message() << c.modified << ' ' << c.answer << ' ' << c.saveChosen);
         EXPECT_EQ(lifecycle.confirmUnsavedChanges(choose), c.proceeds);
-        EXPECT_EQ(prompter.asked, c.asked ? QList<int>{DocumentLifecycle::UnsavedChangesMessage} : QList<int>{});
+        EXPECT_EQ(prompter.asked,
+                  c.asked ? QList<int>{DocumentLifecycle::UnsavedChangesMessage} : QList<int>{});
         const bool saved = c.answer == Prompter::Yes && c.saveChosen;
         EXPECT_EQ(QFile::exists(target), saved);
         if (c.answer == Prompter::Yes) {

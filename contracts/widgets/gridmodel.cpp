@@ -51,7 +51,7 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole: return m_grid->text(row, column);
     case Qt::TextAlignmentRole: return QVariant::fromValue(GridQt::alignment(m_grid->alignment(row, column)));
     case Qt::BackgroundRole: return GridQt::colour(m_grid->background(row, column));
-    case Qt::FontRole: return GridQt::font(m_grid->font(row, column));
+    case Qt::FontRole: return fontOf(row, column);
     case Qt::DecorationRole: {
         const QImage picture = image(m_grid->imageKey(row, column));
         return picture.isNull() ? QVariant() : QVariant(picture);
@@ -95,6 +95,16 @@ QImage GridModel::image(const QString &key) const
     const QImage decoded = QImage::fromData(m_grid->image(key).data);
     m_images.insert(key, decoded);
     return decoded;
+}
+
+QFont GridModel::fontOf(int row, int column) const
+{
+    const GridFont font = m_grid->font(row, column);
+    const QString key = font.name + QLatin1Char('/') + QString::number(font.size) + (font.bold ? u'b' : u'r');
+    auto found = m_fonts.constFind(key);
+    if (found != m_fonts.constEnd())
+        return *found;
+    return *m_fonts.insert(key, GridQt::font(font));
 }
 
 void GridModel::onCellsChanged(int top, int left, int bottom, int right)

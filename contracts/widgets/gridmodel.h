@@ -3,6 +3,7 @@
 #include "contracts/grid.h"
 
 #include <QAbstractTableModel>
+#include <QFont>
 #include <QHash>
 #include <QImage>
 #include <QPointer>
@@ -41,7 +42,10 @@ private:
     void connectGrid();
     void onCellsChanged(int top, int left, int bottom, int right);
     void onImagesChanged();
+    QFont fontOf(int row, int column) const;
 
     QPointer<Grid> m_grid;
     mutable QHash<QString, QImage> m_images;
+    // Building a font with its fallbacks is dear and a table uses only a few.
+    mutable QHash<QString, QFont> m_fonts;
 };

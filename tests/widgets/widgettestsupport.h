@@ -11,8 +11,9 @@ inline QApplication &testApplication()
     static int argc = 1;
     static char name[] = "widget_tests";
     static char *argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: at exit it would outlive devices the test library already freed.
+    static QApplication *app = new QApplication(argc, argv);
+    return *app;
 }
 
 // PNG bytes of a plain picture, as an image-list entry would hold them.

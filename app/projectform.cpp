@@ -19,26 +19,26 @@ bool validIndex(int index)
 
 } // namespace
 
-ProjectForm::ProjectForm(DocumentState &document, Grid *tableGrid, BillLists *billLists)
-    : m_document(document), m_tableGrid(tableGrid), m_billLists(billLists)
+ProjectForm::ProjectForm(ProjectInfo &texts, DocumentState &document, Grid *tableGrid, BillLists *billLists)
+    : m_texts(texts), m_document(document), m_tableGrid(tableGrid), m_billLists(billLists)
 {
-    for (int i = 0; i < FieldCount; ++i)
-        m_fieldTexts[i] = label(i);
 }
 
 QString ProjectForm::text(int index) const
 {
-    return validIndex(index) ? m_fieldTexts[index] : QString();
+    if (!validIndex(index))
+        return QString();
+    return m_texts.field(index).isEmpty() ? label(index) : m_texts.field(index);
 }
 
 bool ProjectForm::isEmpty(int index) const
 {
-    return !validIndex(index) || m_fieldTexts[index].isEmpty() || m_fieldTexts[index] == label(index);
+    return !validIndex(index) || text(index) == label(index);
 }
 
 QString ProjectForm::editStartText(int index) const
 {
-    return isEmpty(index) ? QString() : m_fieldTexts[index];
+    return isEmpty(index) ? QString() : text(index);
 }
 
 bool ProjectForm::finishEdit(int index, const QString &typed)
@@ -46,9 +46,9 @@ bool ProjectForm::finishEdit(int index, const QString &typed)
     if (!validIndex(index))
         return false;
     const QString shown = typed.isEmpty() ? label(index) : typed;
-    if (shown == m_fieldTexts[index])
+    if (shown == text(index))
         return false;
-    m_fieldTexts[index] = shown;
+    m_texts.field(index) = shown;
     m_document.modified = true;
     showChange(index);
     return true;
@@ -63,7 +63,7 @@ ProjectInfo ProjectForm::projectInfo() const
 {
     ProjectInfo info;
     for (int i = 0; i < FieldCount; ++i)
-        info.field(i) = isEmpty(i) ? QString() : m_fieldTexts[i];
+        info.field(i) = isEmpty(i) ? QString() : text(i);
     if (info.name.isEmpty())
         info.name = newProjectName();
     return info;
@@ -72,7 +72,7 @@ ProjectInfo ProjectForm::projectInfo() const
 void ProjectForm::setProjectInfo(const ProjectInfo &texts)
 {
     for (int i = 0; i < FieldCount; ++i)
-        m_fieldTexts[i] = texts.field(i).isEmpty() ? label(i) : texts.field(i);
+        m_texts.field(i) = texts.field(i).isEmpty() ? label(i) : texts.field(i);
     if (m_billLists)
         m_billLists->fillHeaders(projectInfo());
 }
@@ -93,7 +93,7 @@ void ProjectForm::showChange(int index)
     if (index > 4)
         return;
     if (index == 0 && m_tableGrid)
-        m_tableGrid->setText(0, 1, titleName(m_fieldTexts[0]));
+        m_tableGrid->setText(0, 1, titleName(text(0)));
     if (m_billLists)
         m_billLists->fillHeaders(projectInfo());
 }

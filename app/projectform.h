@@ -3,7 +3,6 @@
 #include "estimate/estimaterecords.h"
 
 #include <QString>
-#include <array>
 
 class BillLists;
 class Grid;
@@ -19,8 +18,9 @@ public:
     // No next field: the last field hands over to the budget table.
     static constexpr int NoField = -1;
 
-    // The grids are optional so that the form can run on its own.
-    ProjectForm(DocumentState &document, Grid *tableGrid, BillLists *billLists);
+    // texts: the project's head as the form shows it (a label or nothing for an empty field),
+    // kept by the application so that saving reads what the form shows. The grids are optional.
+    ProjectForm(ProjectInfo &texts, DocumentState &document, Grid *tableGrid, BillLists *billLists);
 
     static QString label(int index) { return ProjectInfo::fieldLabel(index); }
     // What the field's button shows: its value, or its label while empty.
@@ -44,8 +44,8 @@ public:
 private:
     void showChange(int index);
 
+    ProjectInfo &m_texts;
     DocumentState &m_document;
     Grid *m_tableGrid;
     BillLists *m_billLists;
-    std::array<QString, FieldCount> m_fieldTexts;
 };

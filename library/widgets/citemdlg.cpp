@@ -94,6 +94,7 @@ void CItemDlg::createControls()
     connect(m_clear, &QPushButton::clicked, this, &CItemDlg::clearSearch);
     m_libraryTree = createTree();
     m_resultTree = createTree();
+    m_resultTree->setRootIsDecorated(false);
     m_newRoom = new QPushButton(QStringLiteral("新建房间"), this);
     connect(m_newRoom, &QPushButton::clicked, this, [this] {
         emit closeFloatingMenuRequested();
@@ -126,7 +127,8 @@ QTreeWidget *CItemDlg::createTree()
     tree->setColumnCount(1);
     tree->setContextMenuPolicy(Qt::CustomContextMenu);
     tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    tree->setTextElideMode(Qt::ElideRight);
+    // Node texts end in padding blanks, which must not turn into an ellipsis.
+    tree->setTextElideMode(Qt::ElideNone);
     return tree;
 }
 

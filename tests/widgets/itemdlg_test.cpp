@@ -6,6 +6,8 @@
 #include "library/widgets/citemdlg.h"
 
 #include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -138,6 +140,48 @@ TEST_F(ItemDlgTest, DeletingFromTheMainLibraryAsksForANewTemplate)
     ASSERT_EQ(save.count(), 1);
     EXPECT_TRUE(save.at(0).at(0).toBool());
     delete menu;
+}
+
+TEST_F(ItemDlgTest, DeletionAfterOpeningATemplateRewritesThatTemplateOnly)
+{
+    QTemporaryDir dir;
+    const QString before = dir.filePath(QStringLiteral("甲.xml"));
+    const QString opened = dir.filePath(QStringLiteral("乙.xml"));
+    ASSERT_TRUE(QFile::copy(mainLibraryPath(), before));
+    ASSERT_TRUE(QFile::copy(mainLibraryPath(), opened));
+    templateList.append(before);
+    selectedTemplate = 1;
+    currentTemplatePath = before;
+    QSignalSpy openedSpy(pane.get(), &CItemDlg::templateOpened);
+
+    pane->openTemplateFile(opened);
+    ASSERT_EQ(openedSpy.count(), 1);
+    EXPECT_EQ(selectedTemplate, 2);
+    EXPECT_EQ(currentTemplatePath, opened);
+
+    pane->deleteItem(int(indexOfItem(QStringLiteral("场地平整"))));
+    const auto contents = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    EXPECT_FALSE(contents(opened).contains(QStringLiteral("场地平整")));
+    EXPECT_TRUE(contents(before).contains(QStringLiteral("场地平整")));
+}
+
+TEST_F(ItemDlgTest, FileThatIsNoTemplateLeavesTheSelection)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notes.xml"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a template");
+    file.close();
+    QSignalSpy failed(pane.get(), &CItemDlg::templateReadFailed);
+    pane->openTemplateFile(path);
+    EXPECT_EQ(failed.count(), 1);
+    EXPECT_EQ(templateList.size(), 1);
+    EXPECT_EQ(selectedTemplate, 0);
+    EXPECT_EQ(pane->libraryTree()->topLevelItemCount(), 11);
 }
 
 TEST_F(ItemDlgTest, RoomsTreeGrowsUpToSevenRoomsAndStepButtonsFollowIt)

@@ -41,7 +41,8 @@ protected:
     FixedMeasure measure;
     TableSharedState shared;
     BillLists lists{measure, shared};
-    ProjectForm form{document, &table, &lists};
+    ProjectInfo texts;
+    ProjectForm form{texts, document, &table, &lists};
     CAddListDlg dialog{form};
 };
 
@@ -61,6 +62,8 @@ TEST_F(ProjectFormTest, TypedNameReachesTableAndBillTitles)
     type(0, QStringLiteral("湖畔花园"));
     EXPECT_TRUE(document.modified);
     EXPECT_EQ(dialog.fieldButton(0)->text(), QStringLiteral("湖畔花园"));
+    // Saving reads the record the form writes.
+    EXPECT_EQ(texts.name, QStringLiteral("湖畔花园"));
     EXPECT_EQ(table.text(0, 1), QStringLiteral("湖畔花园"));
     EXPECT_EQ(lists.billGrid().text(0, 1), QStringLiteral("湖畔花园-工程量清单"));
     EXPECT_EQ(lists.materialGrid().text(0, 1), QStringLiteral("湖畔花园-材料清单"));

@@ -1,0 +1,140 @@
+#include "cdetaillistdlg.h"
+
+#include "contracts/widgets/gridview.h"
+#include "estimate/budgettable.h"
+#include "reports/billlists.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace {
+
+constexpr int ButtonWidth = 110;
+constexpr int ButtonHeight = 30;
+constexpr int ButtonGap = 8;
+constexpr int ListCount = 3;
+
+} // namespace
+
+CDetailListDlg::CDetailListDlg(BillLists &lists, BudgetTable &table, QWidget *parent)
+    : QWidget(parent), m_lists(lists), m_table(table)
+{
+    setObjectName(QStringLiteral("Childdialog"));
+    for (int list = 0; list < ListCount; ++list) {
+        m_views[list] = new GridView(this);
+        m_views[list]->setGrid(&m_lists.grid(list));
+        connectView(list);
+    }
+    createButtons();
+}
+
+QPushButton *CDetailListDlg::button(const QString &text, const QString &name)
+{
+    auto *button = new QPushButton(text, this);
+    button->setObjectName(name);
+    return button;
+}
+
+void CDetailListDlg::createButtons()
+{
+    m_lists1001 = button(QStringLiteral("工程/主材/工料单"), QStringLiteral("DetailListButton"));
+    m_machine = button(QStringLiteral("辅材"), QStringLiteral("MachinelList_Button"));
+    m_excel = button(QStringLiteral("Excel"), QStringLiteral("ExcelButton"));
+    m_purchase = button(QStringLiteral("一键采购"), QStringLiteral("PurchaseButton"));
+    m_back = button(QStringLiteral("上一步"), QStringLiteral("BackButton"));
+    connect(m_lists1001, &QPushButton::clicked, this, [this] { emit listRequested(BillLists::BillOfQuantities); });
+    connect(m_machine, &QPushButton::clicked, this, [this] { emit listRequested(BillLists::MachineList); });
+    connect(m_excel, &QPushButton::clicked, this, &CDetailListDlg::excelRequested);
+    connect(m_purchase, &QPushButton::clicked, this, &CDetailListDlg::purchaseRequested);
+    connect(m_back, &QPushButton::clicked, this, [this] {
+        emit closeFloatingMenuRequested();
+        emit backRequested();
+    });
+}
+
+void CDetailListDlg::connectView(int list)
+{
+    GridView *view = m_views[list];
+    connect(view, &GridView::cellEdited, this,
+            [this, list](int row, int column) { onCellEdited(list, row, column); });
+    connect(view, &GridView::cellClicked, this, &CDetailListDlg::closeFloatingMenuRequested);
+    view->installEventFilter(this);
+    view->viewport()->installEventFilter(this);
+}
+
+void CDetailListDlg::onCellEdited(int list, int row, int column)
+{
+    emit closeFloatingMenuRequested();
+    if (list == BillLists::BillOfQuantities)
+        m_lists.onBillCellEdited(m_table, row, column, isVisible());
+    else
+        m_lists.onResourceCellEdited(list, row, column, m_table.estimate(), isVisible());
+}
+
+void CDetailListDlg::showInMainWindow(int clientWidth, int clientHeight, int list)
+{
+    setGeometry(PaneX, PaneY, clientWidth - 213, clientHeight - 117);
+    const PendingOperation build = m_lists.showList(list);
+    const int shown = m_lists.currentList();
+    for (int i = 0; i < ListCount; ++i) {
+        m_views[i]->setGeometry(0, 0, width(), height() - 55);
+        m_views[i]->setVisible(i == shown);
+    }
+    placeButtons(shown);
+    show();
+    if (build != PendingOperation::None)
+        emit buildRequested(build);
+}
+
+void CDetailListDlg::placeButtons(int list)
+{
+    const int y = height() - ButtonHeight - 12;
+    const bool machine = list == BillLists::MachineList;
+    m_lists1001->setVisible(!machine);
+    m_purchase->setVisible(!machine);
+    // Right to left; the machinery list keeps only 辅材, 上一步 and Excel.
+    const QList<QPushButton *> order = machine ? QList<QPushButton *>{m_excel, m_back, m_machine}
+                                               : QList<QPushButton *>{m_purchase, m_excel, m_machine,
+                                                                      m_lists1001, m_back};
+    int x = width() - ButtonGap;
+    for (QPushButton *button : order) {
+        const int w = button == m_lists1001 ? ButtonWidth + 30 : ButtonWidth;
+        x -= w;
+        button->setGeometry(x, y, w, ButtonHeight);
+        x -= ButtonGap;
+    }
+}
+
+void CDetailListDlg::buildMaterialList()
+{
+    m_lists.buildMaterialList(m_table.estimate());
+    emit listBuilt();
+}
+
+void CDetailListDlg::buildMachineList()
+{
+    m_lists.buildMachineList(m_table.estimate());
+    emit listBuilt();
+}
+
+void CDetailListDlg::onTabOrEnter()
+{
+    Grid &grid = m_lists.grid(m_lists.currentList());
+    const int row = grid.activeRow();
+    if (row >= 0)
+        grid.setActiveCell(row, m_lists.nextColumn(row, grid.activeColumn()));
+}
+
+bool CDetailListDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key == Qt::Key_Escape)
+        return true;
+    if (key == Qt::Key_Tab || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        onTabOrEnter();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

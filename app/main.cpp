@@ -1,6 +1,6 @@
 #include "app/appcontext.h"
 #include "app/widgets/cquillarydlg.h"
-#include "app/widgets/qtroomtextpainter.h"
+#include "estimate/widgets/qtroomtextpainter.h"
 #include "app/widgets/screenshottour.h"
 #include "contracts/widgets/qttextmeasure.h"
 #include "contracts/widgets/skinloader.h"

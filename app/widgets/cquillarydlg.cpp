@@ -15,7 +15,9 @@
 
 #include "app/appcontext.h"
 #include "app/profilefile.h"
+#include "estimate/widgets/ctabledlg.h"
 #include "library/widgets/citemdlg.h"
+#include "reports/widgets/cdetaillistdlg.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -57,7 +59,7 @@ CQuillaryDlg::CQuillaryDlg(AppContext &context, QWidget *parent)
 void CQuillaryDlg::layoutPanes()
 {
     m_views->layout(width(), height());
-    m_panes->showView(m_views->currentView(), m_views->currentList(), height());
+    m_panes->showView(m_views->currentView(), m_views->currentList(), width(), height());
 }
 
 CQuillaryDlg::~CQuillaryDlg()
@@ -85,8 +87,17 @@ void CQuillaryDlg::connectPanes()
     connect(left, &CItemDlg::showBudgetTableRequested, this, &CQuillaryDlg::showTable, Qt::QueuedConnection);
     connect(left, &CItemDlg::newProjectRequested, this, [this] { m_documents->newProject(); });
     connect(m_panes->form(), &CAddListDlg::nextRequested, this, &CQuillaryDlg::showTable, Qt::QueuedConnection);
+    CTableDlg *table = m_panes->table();
+    connect(table, &CTableDlg::nextRequested, this, [this] { showBillList(1); }, Qt::QueuedConnection);
+    connect(table, &CTableDlg::materialListRequested, this, [this] { showBillList(2); }, Qt::QueuedConnection);
+    connect(table, &CTableDlg::machineListRequested, this, [this] { showBillList(3); }, Qt::QueuedConnection);
+    CDetailListDlg *bills = m_panes->bills();
+    connect(bills, &CDetailListDlg::backRequested, this, &CQuillaryDlg::showTable, Qt::QueuedConnection);
+    connect(bills, &CDetailListDlg::listRequested, this, [this](int list) { showBillList(list + 1); },
+            Qt::QueuedConnection);
+    connect(bills, &CDetailListDlg::buildRequested, this, &CQuillaryDlg::buildList);
     connect(m_views, &ViewSwitcher::viewShown, this,
-            [this](int view, int list) { m_panes->showView(view, list, height()); });
+            [this](int view, int list) { m_panes->showView(view, list, width(), height()); });
     connect(m_documents, &DocumentCommands::documentReplaced, m_panes, &MainPanes::refreshDocument);
     connect(m_platform, &PlatformActions::userChanged, left, &CItemDlg::fillLibraryTree);
 }
@@ -224,12 +235,15 @@ void CQuillaryDlg::showBillList(int code)
     if (code < 1 || code > 3)
         return;
     m_views->showBillList(code);
-    BillLists &bills = m_context.billLists();
-    const PendingOperation build = bills.showList(code - 1);
+}
+
+void CQuillaryDlg::buildList(PendingOperation build)
+{
+    CDetailListDlg *bills = m_panes->bills();
     if (build == PendingOperation::BuildMaterialList)
-        runLongOperation(build, [this] { m_context.billLists().buildMaterialList(m_context.estimate()); });
+        runLongOperation(build, [bills] { bills->buildMaterialList(); });
     else if (build == PendingOperation::BuildMachineList)
-        runLongOperation(build, [this] { m_context.billLists().buildMachineList(m_context.estimate()); });
+        runLongOperation(build, [bills] { bills->buildMachineList(); });
 }
 
 bool CQuillaryDlg::runLongOperation(PendingOperation pending, std::function<void()> operation)

@@ -82,6 +82,7 @@ private:
     void addShortcuts();
     void openCommandLineProject(const QString &commandLine);
     void showSettingsMenu();
+    void buildList(PendingOperation build);
     void editTemplate(int code);
     void closeTemplateMenu();
     void restoreWindowSize();

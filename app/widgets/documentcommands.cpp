@@ -99,8 +99,6 @@ void DocumentCommands::openProjectSequence()
 
 void DocumentCommands::projectReplaced()
 {
-    // Lists built for the previous project no longer match.
-    m_context.shared().markListsStale();
     emit documentReplaced();
 }
 

@@ -3,14 +3,13 @@
 #include "caddlistdlg.h"
 
 #include "app/appcontext.h"
-#include "contracts/widgets/gridview.h"
+#include "estimate/widgets/ctabledlg.h"
 #include "library/widgets/citemdlg.h"
-
-#include <QStackedWidget>
+#include "reports/widgets/cdetaillistdlg.h"
 
 MainPanes::MainPanes(AppContext &context, QWidget *window)
     : QObject(window), m_context(context),
-      m_projectForm(context.document(), &context.tableGrid(), &context.billLists()),
+      m_projectForm(context.projectInfo(), context.document(), &context.tableGrid(), &context.billLists()),
       m_operations(context.budgetTable(), context.libraryItems())
 {
     AppSettings &settings = context.settings();
@@ -24,61 +23,38 @@ MainPanes::MainPanes(AppContext &context, QWidget *window)
     m_form->setObjectName(QStringLiteral("CAddListDlg"));
     createTablePanes(window);
     connectLeftPane();
-    connect(m_form, &CAddListDlg::fieldChanged, this,
-            [this](int) { m_context.projectInfo() = m_projectForm.projectInfo(); });
     refreshDocument();
 }
 
 void MainPanes::createTablePanes(QWidget *window)
 {
-    // Plain grid views until the budget table and bill list panes are written.
-    m_table = new GridView(window);
+    m_table = new CTableDlg(m_context.budgetTable(), m_operations, window);
     m_table->setObjectName(QStringLiteral("CTableDlg"));
-    m_table->setGrid(&m_context.tableGrid());
-    m_bills = new QStackedWidget(window);
+    m_bills = new CDetailListDlg(m_context.billLists(), m_context.budgetTable(), window);
     m_bills->setObjectName(QStringLiteral("CDetailListDlg"));
-    BillLists &lists = m_context.billLists();
-    for (Grid *grid : {&lists.billGrid(), &lists.materialGrid(), &lists.machineGrid()}) {
-        auto *view = new GridView(m_bills);
-        view->setGrid(grid);
-        m_bills->addWidget(view);
-    }
+    connect(m_table, &CTableDlg::roomsChanged, m_left, &CItemDlg::fillRoomsTree);
 }
 
 void MainPanes::connectLeftPane()
 {
-    connect(m_left, &CItemDlg::addLibraryItemRequested, this,
-            [this](qint64 node) { m_operations.addLibraryItem(node); });
-    connect(m_left, &CItemDlg::addToAllRoomsRequested, this,
-            [this](qint64 node) { m_operations.addToAllRooms(node); });
-    connect(m_left, &CItemDlg::roomSelected, this, [this](int room) { m_context.budgetTable().selectRoom(room); });
-    connect(m_left, &CItemDlg::newRoomRequested, this, [this] {
-        if (m_context.budgetTable().createRoom())
-            m_left->fillRoomsTree();
-    });
+    connect(m_left, &CItemDlg::addLibraryItemRequested, m_table, &CTableDlg::addLibraryItem);
+    connect(m_left, &CItemDlg::addToAllRoomsRequested, m_table, &CTableDlg::addToAllRooms);
+    connect(m_left, &CItemDlg::roomSelected, m_table, &CTableDlg::selectRoom);
+    connect(m_left, &CItemDlg::newRoomRequested, m_table, &CTableDlg::createRoom);
 }
 
-QWidget *MainPanes::table() const
-{
-    return m_table;
-}
-
-QWidget *MainPanes::bills() const
-{
-    return m_bills;
-}
-
-void MainPanes::showView(int view, int list, int clientHeight)
+void MainPanes::showView(int view, int list, int clientWidth, int clientHeight)
 {
     m_left->layoutForView(view, 0, clientHeight);
     m_left->setCurrentStep(view == CItemDlg::ListView ? CItemDlg::BillStep + list : view);
-    if (view == CItemDlg::ListView)
-        m_bills->setCurrentIndex(list);
+    if (view == CItemDlg::TableView)
+        m_table->showInMainWindow(clientWidth, clientHeight);
+    else if (view == CItemDlg::ListView)
+        m_bills->showInMainWindow(clientWidth, clientHeight, list);
 }
 
 void MainPanes::refreshDocument()
 {
-    m_projectForm.setProjectInfo(m_context.projectInfo());
     m_form->showFieldTexts();
     m_left->fillRoomsTree();
 }

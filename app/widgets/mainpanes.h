@@ -7,10 +7,9 @@
 
 class AppContext;
 class CAddListDlg;
+class CDetailListDlg;
 class CItemDlg;
-class GridView;
-class Prompter;
-class QStackedWidget;
+class CTableDlg;
 class QWidget;
 
 // The panes of the main window: the left pane, the project information form, the
@@ -24,13 +23,13 @@ public:
 
     CItemDlg *left() const { return m_left; }
     CAddListDlg *form() const { return m_form; }
-    QWidget *table() const;
-    QWidget *bills() const;
+    CTableDlg *table() const { return m_table; }
+    CDetailListDlg *bills() const { return m_bills; }
     ProjectForm &projectForm() { return m_projectForm; }
     ItemOperations &itemOperations() { return m_operations; }
 
     // After a view switch: the left pane's controls and step buttons, the list on show.
-    void showView(int view, int list, int clientHeight);
+    void showView(int view, int list, int clientWidth, int clientHeight);
     // The project was replaced: the form and the rooms show the new one.
     void refreshDocument();
 
@@ -44,6 +43,6 @@ private:
     int m_customItemCounter = 1;
     CItemDlg *m_left = nullptr;
     CAddListDlg *m_form = nullptr;
-    GridView *m_table = nullptr;
-    QStackedWidget *m_bills = nullptr;
+    CTableDlg *m_table = nullptr;
+    CDetailListDlg *m_bills = nullptr;
 };

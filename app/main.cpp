@@ -1,0 +1,30 @@
+#include "app/appcontext.h"
+#include "app/widgets/cquillarydlg.h"
+#include "estimate/widgets/qtroomtextpainter.h"
+#include "app/widgets/screenshottour.h"
+#include "contracts/widgets/qttextmeasure.h"
+#include "contracts/widgets/skinloader.h"
+
+#include <QApplication>
+#include <QStringList>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Plotwright"));
+
+    QtRoomTextPainter painter;
+    QtTextMeasure measure;
+    AppContext context(AppFolders(AppFolders::startupDocumentsFolder(), QCoreApplication::applicationDirPath()),
+                       &painter);
+    context.setTextMeasure(&measure);
+    context.startUp();
+    SkinLoader::load(QStringLiteral("ControlSKin"));
+
+    CQuillaryDlg window(context);
+    // A path with blanks may arrive split into several arguments.
+    window.startWithCommandLine(QCoreApplication::arguments().mid(1).join(u' '));
+    window.show();
+    ScreenshotTour::startIfRequested(window);
+    return app.exec();
+}

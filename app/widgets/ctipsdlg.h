@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+// The one confirmation and notice dialog: callers pick a message by number and a
+// button arrangement by style, run it modally and read `answer`.
+class CTipsDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int OkId = 1;
+    static constexpr int NoId = 7;
+    static constexpr int CancelId = 2;
+    static constexpr int Width = 415;
+    static constexpr int Height = 230;
+
+    // Message numbers the shell itself uses.
+    static constexpr int AskSaveChanges = 2;       // "项目已更改，是否保存？"
+    static constexpr int AskOverwriteName = 9;     // "项目名称已存在，是否覆盖？"
+
+    CTipsDlg(const QString &title, const QString &secondText, int message, int style, QWidget *owner);
+
+    int answer() const { return m_answer; }
+    int message() const { return m_message; }
+    int style() const { return m_style; }
+    QString title() const { return m_title; }
+    QPushButton *button(int id) const;
+    QString text() const;
+
+    static QString messageText(int message);
+
+public slots:
+    void reject() override;
+
+private:
+    void createControls();
+    void placeButtons();
+    void centreOverOwner(QWidget *owner);
+    void finish(int answer);
+
+    QString m_title;
+    int m_message;
+    int m_style;
+    int m_answer = 0;
+    QPushButton *m_titleButton = nullptr;
+    QLabel *m_text = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_no = nullptr;
+    QPushButton *m_cancel = nullptr;
+};

@@ -1,0 +1,60 @@
+#include "mainpanes.h"
+
+#include "caddlistdlg.h"
+
+#include "app/appcontext.h"
+#include "estimate/widgets/ctabledlg.h"
+#include "library/widgets/citemdlg.h"
+#include "reports/widgets/cdetaillistdlg.h"
+
+MainPanes::MainPanes(AppContext &context, QWidget *window)
+    : QObject(window), m_context(context),
+      m_projectForm(context.projectInfo(), context.document(), &context.tableGrid(), &context.billLists()),
+      m_operations(context.budgetTable(), context.libraryItems())
+{
+    AppSettings &settings = context.settings();
+    m_left = new CItemDlg({context.library(), context.libraryTree(), context.shared(), context.prompter(),
+                           settings.templateList, settings.selectedTemplate, settings.currentTemplatePath,
+                           m_customItemCounter},
+                          window);
+    m_left->setObjectName(QStringLiteral("CItemDlg"));
+    m_left->setProposedTemplatePath(context.folders().proposedTemplateFile());
+    m_form = new CAddListDlg(m_projectForm, window);
+    m_form->setObjectName(QStringLiteral("CAddListDlg"));
+    createTablePanes(window);
+    connectLeftPane();
+    refreshDocument();
+}
+
+void MainPanes::createTablePanes(QWidget *window)
+{
+    m_table = new CTableDlg(m_context.budgetTable(), m_operations, window);
+    m_table->setObjectName(QStringLiteral("CTableDlg"));
+    m_bills = new CDetailListDlg(m_context.billLists(), m_context.budgetTable(), window);
+    m_bills->setObjectName(QStringLiteral("CDetailListDlg"));
+    connect(m_table, &CTableDlg::roomsChanged, m_left, &CItemDlg::fillRoomsTree);
+}
+
+void MainPanes::connectLeftPane()
+{
+    connect(m_left, &CItemDlg::addLibraryItemRequested, m_table, &CTableDlg::addLibraryItem);
+    connect(m_left, &CItemDlg::addToAllRoomsRequested, m_table, &CTableDlg::addToAllRooms);
+    connect(m_left, &CItemDlg::roomSelected, m_table, &CTableDlg::selectRoom);
+    connect(m_left, &CItemDlg::newRoomRequested, m_table, &CTableDlg::createRoom);
+}
+
+void MainPanes::showView(int view, int list, int clientWidth, int clientHeight)
+{
+    m_left->layoutForView(view, 0, clientHeight);
+    m_left->setCurrentStep(view == CItemDlg::ListView ? CItemDlg::BillStep + list : view);
+    if (view == CItemDlg::TableView)
+        m_table->showInMainWindow(clientWidth, clientHeight);
+    else if (view == CItemDlg::ListView)
+        m_bills->showInMainWindow(clientWidth, clientHeight, list);
+}
+
+void MainPanes::refreshDocument()
+{
+    m_form->showFieldTexts();
+    m_left->fillRoomsTree();
+}

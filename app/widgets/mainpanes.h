@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/projectform.h"
+#include "estimate/itemoperations.h"
+
+#include <QObject>
+
+class AppContext;
+class CAddListDlg;
+class CDetailListDlg;
+class CItemDlg;
+class CTableDlg;
+class QWidget;
+
+// The panes of the main window: the left pane, the project information form, the
+// budget table and the bill lists, each over the part of the context it shows.
+class MainPanes : public QObject
+{
+    Q_OBJECT
+
+public:
+    MainPanes(AppContext &context, QWidget *window);
+
+    CItemDlg *left() const { return m_left; }
+    CAddListDlg *form() const { return m_form; }
+    CTableDlg *table() const { return m_table; }
+    CDetailListDlg *bills() const { return m_bills; }
+    ProjectForm &projectForm() { return m_projectForm; }
+    ItemOperations &itemOperations() { return m_operations; }
+
+    // After a view switch: the left pane's controls and step buttons, the list on show.
+    void showView(int view, int list, int clientWidth, int clientHeight);
+    // The project was replaced: the form and the rooms show the new one.
+    void refreshDocument();
+
+private:
+    void createTablePanes(QWidget *window);
+    void connectLeftPane();
+
+    AppContext &m_context;
+    ProjectForm m_projectForm;
+    ItemOperations m_operations;
+    int m_customItemCounter = 1;
+    CItemDlg *m_left = nullptr;
+    CAddListDlg *m_form = nullptr;
+    CTableDlg *m_table = nullptr;
+    CDetailListDlg *m_bills = nullptr;
+};

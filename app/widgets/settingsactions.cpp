@@ -1,0 +1,75 @@
+#include "settingsactions.h"
+
+#include "ctemp_information.h"
+#include "ratepage.h"
+
+#include "app/appcontext.h"
+
+#include <QWidget>
+
+SettingsActions::SettingsActions(AppContext &context, QWidget *window, TableShown tableShown)
+    : m_context(context), m_window(window), m_tableShown(std::move(tableShown))
+{
+}
+
+int SettingsActions::clientWidth() const
+{
+    return m_window->width();
+}
+
+SettingsMenu::State SettingsActions::menuState() const
+{
+    SettingsMenu::State state;
+    state.showTax = m_context.budgetTable().showTax();
+    state.showLoss = m_context.budgetTable().showLoss();
+    state.precision = m_context.estimate().precision();
+    return state;
+}
+
+void SettingsActions::setProjectRate(RateKind kind)
+{
+    RateSettings &rates = m_context.settings().rates;
+    CTemp_Information dialog(kind, rates, m_window);
+    dialog.exec();
+    const RateDialogLogic &logic = dialog.ratePage()->logic();
+    BudgetTable &table = m_context.budgetTable();
+    if (logic.sentCode() == logic.tableCode()) {
+        const int billCode = table.applyProjectRate(kind);
+        if (billCode >= 0)
+            m_context.billLists().onRateMessage(billCode, rates, m_context.estimate().precision());
+    } else if (logic.sentCode() == RateDialogLogic::RelayoutCode) {
+        table.layoutColumns(clientWidth(), m_tableShown());
+        relayBillColumns(table.showlr());
+    }
+    if (logic.settingsChanged())
+        saveSettings();
+}
+
+void SettingsActions::toggleTax()
+{
+    m_context.budgetTable().toggleTax(clientWidth(), m_tableShown());
+    relayBillColumns(m_context.budgetTable().showLoss());
+}
+
+void SettingsActions::toggleLoss()
+{
+    m_context.budgetTable().toggleLoss(clientWidth(), m_tableShown());
+    relayBillColumns(m_context.budgetTable().showLoss());
+}
+
+void SettingsActions::setPrecision(Precision precision)
+{
+    m_context.budgetTable().setPrecision(precision);
+    m_context.billLists().reformat(precision);
+}
+
+void SettingsActions::relayBillColumns(bool showLossColumn)
+{
+    m_context.billLists().setLossTaxColumns(showLossColumn, m_context.budgetTable().showTax());
+}
+
+void SettingsActions::saveSettings()
+{
+    const BudgetTable &table = m_context.budgetTable();
+    m_context.settingsStore().SaveSettings(m_context.settings(), table.showlr(), table.showLoss(), table.showTax());
+}

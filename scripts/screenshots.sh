@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Pictures of the main views and dialogs for the documentation, taken from the
+# real program with the sample project: docs/screenshots/*.png.
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BUILD_DIR:-$root/build}"
+out="${1:-$root/docs/screenshots}"
+
+if [ ! -x "$build/bin/plotwright" ]; then
+  cmake -S "$root" -B "$build" -DPLOTWRIGHT_BENCHMARKS=OFF
+  cmake --build "$build" -j2 --target plotwright pacelight
+fi
+
+# A fresh documents folder: the run never touches the user's settings.
+documents="$(mktemp -d)"
+trap 'rm -rf "$documents"' EXIT
+mkdir -p "$out"
+
+export PLOTWRIGHT_DOCUMENTS_DIR="$documents"
+export PLOTWRIGHT_SCREENSHOT_DIR="$out"
+run=("$build/bin/plotwright" "$root/examples/garden.gzj")
+if command -v xvfb-run >/dev/null 2>&1; then
+  xvfb-run -a -s "-screen 0 1400x900x24" "${run[@]}"
+else
+  QT_QPA_PLATFORM=offscreen "${run[@]}"
+fi
+ls -1 "$out"/*.png

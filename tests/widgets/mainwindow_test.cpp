@@ -1,0 +1,201 @@
+#include "app/appcontext.h"
+#include "app/widgets/commandids.h"
+#include "app/widgets/cquillarydlg.h"
+#include "app/widgets/documentcommands.h"
+#include "app/widgets/maintoolbar.h"
+#include "app/widgets/ratepage.h"
+#include "app/widgets/settingsmenu.h"
+#include "app/widgets/viewswitcher.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString SampleProject = QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/examples/garden.gzj");
+
+// Acts on the next modal dialog as soon as it is open.
+void onNextModal(std::function<void(QWidget *)> action)
+{
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+        }
+    });
+    timer->start(10);
+}
+
+QStringList tableTexts(Grid &grid)
+{
+    QStringList texts;
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        for (int column = 0; column < grid.columnCount(); ++column)
+            texts.append(grid.text(row, column));
+    }
+    return texts;
+}
+
+QAction *actionNamed(QMenu *menu, const QString &text)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->text() == text)
+            return action;
+        if (action->menu()) {
+            if (QAction *inner = actionNamed(action->menu(), text))
+                return inner;
+        }
+    }
+    return nullptr;
+}
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_documents.isValid());
+        m_context = std::make_unique<AppContext>(
+            AppFolders(m_documents.path(), QCoreApplication::applicationDirPath()));
+        m_context->startUp();
+        m_window = std::make_unique<CQuillaryDlg>(*m_context);
+        m_window->show();
+    }
+
+    void openProject(const QString &path)
+    {
+        m_window->documents().setOpenChooser([path](const QString &) { return std::optional<QString>(path); });
+        m_window->documents().openProject();
+    }
+
+    QMenu *openSettingsMenu()
+    {
+        m_window->toolbar().button(CommandId::Settings)->click();
+        return m_window->settingsMenu().menu();
+    }
+
+    QTemporaryDir m_documents;
+    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<CQuillaryDlg> m_window;
+};
+
+TEST_F(MainWindowTest, PrecisionChosenInTheSettingsMenuRewritesTheTable)
+{
+    openProject(SampleProject);
+    ASSERT_GT(m_context->estimate().rowCount(), 1);
+    const QStringList atTwo = tableTexts(m_context->tableGrid());
+
+    QMenu *menu = openSettingsMenu();
+    ASSERT_NE(menu, nullptr);
+    actionNamed(menu, QStringLiteral("0"))->trigger();
+    EXPECT_EQ(m_context->estimate().precision(), 0);
+    EXPECT_TRUE(m_context->tableGrid().text(0, 13).startsWith(QStringLiteral("总价：")));
+    EXPECT_FALSE(m_context->tableGrid().text(0, 13).contains(u'.'));
+
+    menu = openSettingsMenu();
+    EXPECT_TRUE(actionNamed(menu, QStringLiteral("0"))->isChecked());
+    EXPECT_FALSE(actionNamed(menu, QStringLiteral("0.00"))->isChecked());
+    actionNamed(menu, QStringLiteral("0.00"))->trigger();
+    // Nothing stored was rounded: the texts come back, room totals without their trailing blank.
+    QStringList expected = atTwo;
+    for (QString &text : expected) {
+        if (text.startsWith(QStringLiteral("结算：")))
+            text = text.trimmed();
+    }
+    EXPECT_EQ(tableTexts(m_context->tableGrid()), expected);
+}
+
+TEST_F(MainWindowTest, TaxEntryOfTheSettingsMenuFollowsTheColumn)
+{
+    QMenu *menu = openSettingsMenu();
+    ASSERT_NE(actionNamed(menu, QStringLiteral("隐藏税金")), nullptr);
+    actionNamed(menu, QStringLiteral("隐藏税金"))->trigger();
+    EXPECT_FALSE(m_context->budgetTable().showTax());
+    menu = openSettingsMenu();
+    EXPECT_NE(actionNamed(menu, QStringLiteral("显示税金")), nullptr);
+    EXPECT_FALSE(actionNamed(menu, QStringLiteral("设置页面"))->isEnabled());
+}
+
+TEST_F(MainWindowTest, ProfitRateSetThroughBothStepsReachesEveryItem)
+{
+    openProject(SampleProject);
+    onNextModal([](QWidget *modal) {
+        auto *page = modal->findChild<RatePage *>();
+        ASSERT_NE(page, nullptr);
+        page->edit()->setText(QStringLiteral("10"));
+        page->okButton()->click();
+        page->okButton()->click();
+    });
+    actionNamed(openSettingsMenu(), QStringLiteral("设置利润"))->trigger();
+
+    EXPECT_EQ(m_context->settings().rates.mainProfit, QStringLiteral("10"));
+    EXPECT_TRUE(m_context->settings().rates.profitEnabled);
+    int items = 0;
+    for (const EstimateRow &row : m_context->estimate().rows()) {
+        if (!row.isConstruct())
+            continue;
+        ++items;
+        EXPECT_FLOAT_EQ(row.item.brand.materialprofit, 0.1f);
+        EXPECT_FLOAT_EQ(row.item.brand.laborprofit, 0.1f);
+    }
+    EXPECT_GT(items, 0);
+}
+
+TEST_F(MainWindowTest, SavedProjectOpensAgainWithTheSameTable)
+{
+    openProject(SampleProject);
+    const QStringList before = tableTexts(m_context->tableGrid());
+    const QString target = m_documents.filePath(QStringLiteral("copy"));
+    m_window->documents().setSaveChooser([target](const QString &) { return std::optional<QString>(target); });
+    ASSERT_TRUE(m_window->documents().saveProject());
+    ASSERT_TRUE(QFileInfo::exists(target + QStringLiteral(".gzj")));
+
+    m_window->documents().newProject();
+    EXPECT_EQ(m_context->estimate().rowCount(), 0);
+    EXPECT_EQ(m_window->views().currentView(), ViewSwitcher::FormView);
+
+    openProject(target + QStringLiteral(".gzj"));
+    EXPECT_EQ(m_window->views().currentView(), ViewSwitcher::TableView);
+    EXPECT_EQ(tableTexts(m_context->tableGrid()), before);
+    EXPECT_FALSE(m_context->document().modified);
+}
+
+TEST_F(MainWindowTest, CancelInTheUnsavedChangesPromptKeepsTheProject)
+{
+    openProject(SampleProject);
+    const int rows = m_context->estimate().rowCount();
+    m_context->document().modified = true;
+
+    onNextModal([](QWidget *modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    m_window->documents().newProject();
+    EXPECT_EQ(m_context->estimate().rowCount(), rows);
+    EXPECT_TRUE(m_context->document().modified);
+
+    onNextModal([](QWidget *modal) { modal->findChild<QPushButton *>(QStringLiteral("TipsDlgCancel"))->click(); });
+    m_window->close();
+    EXPECT_TRUE(m_window->isVisible());
+    EXPECT_EQ(m_context->estimate().rowCount(), rows);
+}
+
+TEST_F(MainWindowTest, EnterAndEscapeDoNotCloseTheWindow)
+{
+    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    QTest::keyClick(m_window.get(), Qt::Key_Return);
+    EXPECT_TRUE(m_window->isVisible());
+}
+
+} // namespace

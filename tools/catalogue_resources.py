@@ -5,7 +5,7 @@ and the material and machinery lists can merge the lines.  Prices are yuan, tax 
 east-China suppliers in early 2025; machine prices are per shift (台班) including the operator.
 """
 
-# name: (classify, unit, price, specification)
+# name: (classify, unit, price, grade)
 MATERIALS = {
     # 水泥混凝土
     "普通硅酸盐水泥": ("水泥混凝土", "t", 480, "P.O 42.5级袋装，出厂不超过三个月"),
@@ -189,7 +189,7 @@ CLASSIFY_CODES = {
     "给排水设备": "1801", "灯具电气": "2801", "饰面材料": "0701", "成品设施": "3301", "其他": "3401",
 }
 
-# name: (price per shift, specification)
+# name: (price per shift, grade)
 MACHINES = {
     "履带式单斗挖掘机1m³": (1200, "斗容量1m³，含燃油及司机"),
     "履带式推土机75kW": (950, "功率75kW"),
@@ -219,17 +219,17 @@ MACHINES = {
 def material_table():
     """Gives every material its id and code, numbered per classification in catalogue order."""
     table, counters = {}, {}
-    for index, (name, (classify, unit, price, spec)) in enumerate(MATERIALS.items(), start=1):
+    for index, (name, (classify, unit, price, grade)) in enumerate(MATERIALS.items(), start=1):
         counters[classify] = counters.get(classify, 0) + 1
         code = "%s%03d" % (CLASSIFY_CODES[classify], counters[classify])
         table[name] = {"id": "CL%04d" % index, "name": name, "classify": classify, "code": code,
-                       "unit": unit, "price": price, "desc": spec}
+                       "unit": unit, "price": price, "desc": grade}
     return table
 
 
 def machine_table():
     table = {}
-    for index, (name, (price, spec)) in enumerate(MACHINES.items(), start=1):
+    for index, (name, (price, grade)) in enumerate(MACHINES.items(), start=1):
         table[name] = {"id": "JX%04d" % index, "name": name, "classify": "机械",
-                       "code": "9901%03d" % index, "unit": "台班", "price": price, "desc": spec}
+                       "code": "9901%03d" % index, "unit": "台班", "price": price, "desc": grade}
     return table

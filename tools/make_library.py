@@ -62,8 +62,8 @@ def line_sum(lines):
     return round(sum(line["price"] * line["num"] for line in lines), 3)
 
 
-def make_item(category, spec, materials, machines):
-    name, unit, labour, loss, material_lines, machine_lines, rule, desc = spec
+def make_item(category, entry, materials, machines):
+    name, unit, labour, loss, material_lines, machine_lines, rule, desc = entry
     mats = make_lines(material_lines, materials)
     machs = make_lines(machine_lines, machines)
     machine = line_sum(machs)
@@ -87,7 +87,7 @@ def library_items():
     items = []
     for category, specs in catalogue_items.CATEGORIES:
         items.append(make_placeholder(category))
-        items.extend(make_item(category, spec, materials, machines) for spec in specs)
+        items.extend(make_item(category, entry, materials, machines) for entry in specs)
     return items
 
 

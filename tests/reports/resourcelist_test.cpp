@@ -32,18 +32,18 @@ struct ItemSpec {
     QList<MtLine> machines;
 };
 
-EstimateRow construct(const ItemSpec &spec)
+EstimateRow construct(const ItemSpec &given)
 {
     EstimateRow row;
     row.kind = QStringLiteral("construct");
     BrandData &b = row.item.brand;
-    b.num = spec.num;
-    b.loss = spec.loss;
-    b.tax = spec.tax;
-    b.materialprofit = spec.materialprofit;
-    b.machineprofit = spec.machineprofit;
-    b.materials = spec.materials;
-    b.machines = spec.machines;
+    b.num = given.num;
+    b.loss = given.loss;
+    b.tax = given.tax;
+    b.materialprofit = given.materialprofit;
+    b.machineprofit = given.machineprofit;
+    b.materials = given.materials;
+    b.machines = given.machines;
     return row;
 }
 

@@ -6,6 +6,7 @@
 #include "estimate/widgets/ctabledlg.h"
 #include "library/widgets/citemdlg.h"
 #include "reports/widgets/cdetaillistdlg.h"
+#include "reports/widgets/cparticulars.h"
 
 MainPanes::MainPanes(AppContext &context, QWidget *window)
     : QObject(window), m_context(context),
@@ -33,6 +34,13 @@ void MainPanes::createTablePanes(QWidget *window)
     m_bills = new CDetailListDlg(m_context.billLists(), m_context.budgetTable(), window);
     m_bills->setObjectName(QStringLiteral("CDetailListDlg"));
     connect(m_table, &CTableDlg::roomsChanged, m_left, &CItemDlg::fillRoomsTree);
+    m_particulars = new CParticulars(window);
+    connect(m_table, &CTableDlg::hoverRequested, this, [this](int index, const QRect &cell) {
+        const QList<EstimateRow> &rows = m_context.estimate().rows();
+        if (index >= 0 && index < rows.size())
+            m_particulars->showFor(rows.at(index).item.brand, cell);
+    });
+    connect(m_table, &CTableDlg::hoverEnded, m_particulars, &QWidget::hide);
 }
 
 void MainPanes::connectLeftPane()

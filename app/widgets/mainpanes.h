@@ -9,6 +9,7 @@ class AppContext;
 class CAddListDlg;
 class CDetailListDlg;
 class CItemDlg;
+class CParticulars;
 class CTableDlg;
 class QWidget;
 
@@ -25,6 +26,7 @@ public:
     CAddListDlg *form() const { return m_form; }
     CTableDlg *table() const { return m_table; }
     CDetailListDlg *bills() const { return m_bills; }
+    CParticulars *particulars() const { return m_particulars; }
     ProjectForm &projectForm() { return m_projectForm; }
     ItemOperations &itemOperations() { return m_operations; }
 
@@ -45,4 +47,5 @@ private:
     CAddListDlg *m_form = nullptr;
     CTableDlg *m_table = nullptr;
     CDetailListDlg *m_bills = nullptr;
+    CParticulars *m_particulars = nullptr;
 };

@@ -6,6 +6,10 @@
 #include "app/widgets/ratepage.h"
 #include "app/widgets/settingsmenu.h"
 #include "app/widgets/viewswitcher.h"
+#include "app/widgets/mainpanes.h"
+#include "contracts/widgets/gridview.h"
+#include "estimate/widgets/ctabledlg.h"
+#include "reports/widgets/cparticulars.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -199,3 +203,26 @@ TEST_F(MainWindowTest, EnterAndEscapeDoNotCloseTheWindow)
 }
 
 } // namespace
+
+TEST_F(MainWindowTest, HoveringAnItemsDescriptionShowsItsMaterialsUntilTheMouseLeaves)
+{
+    openProject(SampleProject);
+    const QList<EstimateRow> &rows = m_context->estimate().rows();
+    int item = -1;
+    for (int i = 0; i < rows.size() && item < 0; ++i) {
+        if (rows.at(i).isConstruct() && !rows.at(i).item.brand.materials.isEmpty())
+            item = i;
+    }
+    ASSERT_GE(item, 0);
+    CParticulars *hover = m_window->panes().particulars();
+    ASSERT_NE(hover, nullptr);
+    EXPECT_FALSE(hover->isVisible());
+
+    GridView *view = m_window->panes().table()->gridView();
+    emit view->mouseMoved(item + 3, 4, QPoint());
+    EXPECT_TRUE(hover->isVisible());
+    EXPECT_EQ(hover->grid().text(2, 1), rows.at(item).item.brand.materials.at(0).name);
+
+    emit view->mouseLeft();
+    EXPECT_FALSE(hover->isVisible());
+}

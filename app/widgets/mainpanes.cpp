@@ -57,4 +57,5 @@ void MainPanes::refreshDocument()
 {
     m_form->showFieldTexts();
     m_left->fillRoomsTree();
+    m_table->showTableTop();
 }

@@ -65,4 +65,5 @@ void MainPanes::refreshDocument()
 {
     m_form->showFieldTexts();
     m_left->fillRoomsTree();
+    m_table->showTableTop();
 }

@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <algorithm>
 
 namespace {
@@ -185,6 +186,21 @@ void GridView::showActiveCell(int row, int column)
     m_syncingCurrent = true;
     setCurrentIndex(index);
     m_syncingCurrent = false;
+}
+
+void GridView::showTopLeft()
+{
+    m_topLeftOnShow = !isVisible();
+    scrollToTop();
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+}
+
+// Runs after the base class has scrolled to the active cell for the show.
+void GridView::showEvent(QShowEvent *event)
+{
+    QTableView::showEvent(event);
+    if (m_topLeftOnShow)
+        showTopLeft();
 }
 
 void GridView::currentChanged(const QModelIndex &current, const QModelIndex &previous)

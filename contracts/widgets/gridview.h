@@ -23,6 +23,9 @@ public:
     void setGrid(Grid *grid);
     Grid *grid() const;
     GridModel *gridModel() const { return m_model; }
+    // Shows the first rows and columns without moving the active cell. A hidden view does it
+    // when next shown: a hidden view would otherwise scroll to the active cell on showing.
+    void showTopLeft();
 
 signals:
     // Event 5: the user finished editing a cell and its text is in the grid.
@@ -43,6 +46,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void connectGrid();
@@ -64,4 +68,5 @@ private:
     int m_resizeStartX = 0;
     int m_resizeStartWidth = 0;
     bool m_syncingCurrent = false;
+    bool m_topLeftOnShow = false;
 };

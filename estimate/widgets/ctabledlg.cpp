@@ -106,6 +106,11 @@ void CTableDlg::showInMainWindow(int clientWidth, int clientHeight)
     m_table.refreshTotals();
 }
 
+void CTableDlg::showTableTop()
+{
+    m_view->showTopLeft();
+}
+
 void CTableDlg::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);

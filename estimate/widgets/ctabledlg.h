@@ -32,6 +32,8 @@ public:
     // Places the pane for the main window's client size and shows it with fresh totals.
     void showInMainWindow(int clientWidth, int clientHeight);
     int clientWidth() const { return m_clientWidth; }
+    // A project was loaded: the title and header rows come into sight, the active cell stays.
+    void showTableTop();
 
     // Code 1: the library item into the current room (a room is asked for on an empty estimate).
     void addLibraryItem(qint64 treeNode);

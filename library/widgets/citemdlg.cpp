@@ -24,6 +24,8 @@ constexpr int StepWidth = 208;
 constexpr int StepHeight = 30;
 constexpr int StepSpacing = 33;
 constexpr int TreeWidth = 206;
+// Wide enough for its two characters at the small font, beside the search box.
+constexpr int SearchButtonWidth = 34;
 constexpr int RoomNodeHeight = 26;
 constexpr int VisibleRoomNodes = 7;
 constexpr int FullRoomsHeight = 160;
@@ -76,6 +78,7 @@ void CItemDlg::createControls()
     QFont small = m_templateButton->font();
     small.setPixelSize(10);
     m_templateButton->setFont(small);
+    m_templateButton->setProperty("skin", QStringLiteral("PaneSmallButton"));
     connect(m_templateButton, &QPushButton::clicked, this, [this] {
         emit closeFloatingMenuRequested();
         templateMenu()->popup(window()->frameGeometry().topLeft() + QPoint(145, 186));
@@ -85,8 +88,10 @@ void CItemDlg::createControls()
     connect(m_searchBox, &QLineEdit::textChanged, this, &CItemDlg::onSearchTextChanged);
     m_search = new QPushButton(QStringLiteral("搜索"), this);
     m_clear = new QPushButton(QStringLiteral("清除"), this);
-    m_search->setFont(small);
-    m_clear->setFont(small);
+    for (QPushButton *button : {m_search, m_clear}) {
+        button->setFont(small);
+        button->setProperty("skin", QStringLiteral("PaneSmallButton"));
+    }
     connect(m_search, &QPushButton::clicked, this, [this] {
         emit closeFloatingMenuRequested();
         m_searchBox->setFocus();
@@ -419,9 +424,9 @@ void CItemDlg::layoutTableView(int top, int bottom)
         m_steps[step]->setGeometry(1, top + StepSpacing * step, StepWidth, StepHeight);
     m_newProject->setGeometry(1, top + 2 * StepSpacing, 140, StepHeight);
     m_templateButton->setGeometry(144, top + 71, 64, 20);
-    m_searchBox->setGeometry(1, top + 93, 186, 20);
-    m_search->setGeometry(186, top + 93, 20, 20);
-    m_clear->setGeometry(186, top + 93, 20, 20);
+    m_searchBox->setGeometry(1, top + 93, TreeWidth - SearchButtonWidth, 20);
+    m_search->setGeometry(1 + TreeWidth - SearchButtonWidth, top + 93, SearchButtonWidth, 20);
+    m_clear->setGeometry(1 + TreeWidth - SearchButtonWidth, top + 93, SearchButtonWidth, 20);
     m_libraryTree->setGeometry(1, top + 113, TreeWidth, bottom - top - 517);
     m_resultTree->setGeometry(1, top + 113, TreeWidth, bottom - top - 517);
     m_newRoom->setGeometry(1, bottom - 404, TreeWidth, 24);

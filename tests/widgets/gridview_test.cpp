@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -121,6 +122,25 @@ TEST_F(GridViewTest, ActiveCellOfTheGridBecomesCurrent)
 {
     grid.setActiveCell(5, 4);
     EXPECT_EQ(view.currentIndex(), view.gridModel()->index(5, 4));
+}
+
+// Shown or hidden when asked, the view ends at the first row with the active cell kept.
+TEST_F(GridViewTest, TopLeftIsShownWithoutMovingTheActiveCell)
+{
+    view.resize(300, 90);
+    for (const bool hiddenFirst : {false, true}) {
+        if (hiddenFirst)
+            view.hide();
+        grid.setActiveCell(7, 5);
+        view.showTopLeft();
+        if (hiddenFirst)
+            view.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(view.verticalScrollBar()->value(), 0) << hiddenFirst;
+        EXPECT_EQ(view.horizontalScrollBar()->value(), view.horizontalScrollBar()->minimum()) << hiddenFirst;
+        EXPECT_EQ(view.currentIndex(), view.gridModel()->index(7, 5)) << hiddenFirst;
+        grid.setActiveCell(2, 1);
+    }
 }
 
 TEST_F(GridViewTest, MouseMovesAndLeavingAreReported)

@@ -4,6 +4,7 @@
 #include "library/librarytree.h"
 #include "library/quotalibrary.h"
 #include "library/widgets/citemdlg.h"
+#include "contracts/widgets/skinloader.h"
 
 #include <QAction>
 #include <QFile>
@@ -203,6 +204,25 @@ TEST_F(ItemDlgTest, RoomsTreeGrowsUpToSevenRoomsAndStepButtonsFollowIt)
     emit pane->roomsTree()->itemClicked(pane->roomsTree()->topLevelItem(1), 0);
     EXPECT_EQ(shared.selectedRoomIndex, 1);
     EXPECT_EQ(selected.count(), 1);
+}
+
+// With the shipped skin, whose button padding would make small buttons taller and cut their texts.
+TEST_F(ItemDlgTest, SkinnedTableViewControlsNeitherOverlapNorClipTheirTexts)
+{
+    pane->setStyleSheet(SkinLoader::read(QStringLiteral("ControlSKin"), PLOTWRIGHT_SOURCE_DIR "/resources"));
+    pane->show();
+    pane->layoutForView(CItemDlg::TableView, 0, 819);
+    const QList<QWidget *> rowOrder{pane->stepButton(1), pane->templateButton(), pane->searchBox(),
+                                    pane->libraryTree()};
+    for (qsizetype i = 0; i + 1 < rowOrder.size(); ++i)
+        EXPECT_LE(rowOrder[i]->geometry().bottom(), rowOrder[i + 1]->geometry().top()) << i;
+    EXPECT_FALSE(pane->templateButton()->geometry().intersects(pane->newProjectButton()->geometry()));
+    EXPECT_FALSE(pane->searchButton()->geometry().intersects(pane->searchBox()->geometry()));
+    for (QPushButton *button : {pane->templateButton(), pane->searchButton()}) {
+        const int textWidth = button->fontMetrics().horizontalAdvance(button->text());
+        EXPECT_LE(textWidth + 2, button->width()) << button->text().toStdString();
+        EXPECT_LE(button->fontMetrics().height() + 2, button->height()) << button->text().toStdString();
+    }
 }
 
 TEST_F(ItemDlgTest, OtherViewsShowOnlyTheFiveSteps)

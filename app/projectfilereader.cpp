@@ -60,21 +60,6 @@ QList<Opening> readOpenings(QStringView room, IndexedText &index, QStringView ta
     return openings;
 }
 
-MtLine readMtLine(QStringView line)
-{
-    MtLine m;
-    m.kind = ReadAttributeText(line, u"kind=");
-    m.id = ReadAttributeText(line, u"id=");
-    m.name = ReadAttributeText(line, u"name=");
-    m.classify = ReadAttributeText(line, u"classify=");
-    m.code = ReadAttributeText(line, u"code=");
-    m.unit = ReadAttributeText(line, u"unit=");
-    m.desc = ReadAttributeText(line, u"desc=");
-    m.price = ReadAttributeNumber(line, u"price=");
-    m.num = ReadAttributeNumber(line, u"num=");
-    return m;
-}
-
 // Attributes are looked up from the item's start to the end of the room, so an
 // item lacking one takes the next item's value; old files rely on that reading.
 void readBrand(IndexedText &index, qsizetype k, BrandData &b)
@@ -99,7 +84,7 @@ void readMtLines(QStringView room, IndexedText &index, qsizetype k, qsizetype f,
     qsizetype m = index.indexOf(u"<mt", k);
     while (m >= 0 && m < f) {
         const qsizetype s = endOrSize(room, room.indexOf(u"/>", m));
-        const MtLine line = readMtLine(room.sliced(m, s - m));
+        const MtLine line = ReadMtLine(room.sliced(m, s - m));
         if (line.isMachine())
             b.machines.append(line);
         else

@@ -29,3 +29,18 @@ float ReadAttributeNumber(QStringView text, QStringView key, qsizetype from)
         v = v / 100.0f;
     return v;
 }
+
+MtLine ReadMtLine(QStringView lineText)
+{
+    MtLine line;
+    line.kind = ReadAttributeText(lineText, u"kind=");
+    line.id = ReadAttributeText(lineText, u"id=");
+    line.name = ReadAttributeText(lineText, u"name=");
+    line.classify = ReadAttributeText(lineText, u"classify=");
+    line.code = ReadAttributeText(lineText, u"code=");
+    line.unit = ReadAttributeText(lineText, u"unit=");
+    line.price = ReadAttributeNumber(lineText, u"price=");
+    line.num = ReadAttributeNumber(lineText, u"num=");
+    line.desc = ReadAttributeText(lineText, u"desc=");
+    return line;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "estimaterecords.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -13,3 +15,7 @@ QString ReadAttributeText(QStringView text, QStringView key, qsizetype from = 0)
 // The leading number of that text as a float, divided by 100 when the text
 // holds a "%".
 float ReadAttributeNumber(QStringView text, QStringView key, qsizetype from = 0);
+
+// One material or machine line: the text of an `<mt` element up to its end.
+// Project files and templates write it alike; the list it belongs to is the caller's.
+MtLine ReadMtLine(QStringView lineText);

@@ -195,23 +195,9 @@ void TemplateParser::readLines(QStringView block, BrandData &brand)
         if (q < 0)
             break;
         // The line stops before the "/>" that closes it.
-        const MtLine line = readLine(block.mid(m, q - 1 - m));
+        const MtLine line = ReadMtLine(block.mid(m, q - 1 - m));
         (line.isMachine() ? brand.machines : brand.materials).append(line);
         m = block.indexOf(u"<mt", q + 1);
     }
 }
 
-MtLine TemplateParser::readLine(QStringView t)
-{
-    MtLine line;
-    line.kind = ReadAttributeText(t, u"kind=");
-    line.id = ReadAttributeText(t, u"id=");
-    line.name = ReadAttributeText(t, u"name=");
-    line.classify = ReadAttributeText(t, u"classify=");
-    line.code = ReadAttributeText(t, u"code=");
-    line.unit = ReadAttributeText(t, u"unit=");
-    line.price = ReadAttributeNumber(t, u"price=");
-    line.num = ReadAttributeNumber(t, u"num=");
-    line.desc = ReadAttributeText(t, u"desc=");
-    return line;
-}

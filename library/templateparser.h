@@ -25,5 +25,4 @@ private:
     static AmountRule readRule(QStringView ruleText);
     static void readBrandNumbers(QStringView text, qsizetype from, BrandData &brand);
     static void readLines(QStringView block, BrandData &brand);
-    static MtLine readLine(QStringView lineText);
 };

@@ -122,6 +122,8 @@ bool BudgetTable::insertItem(int requestedGridRow, const ConstructItem &source)
     if (change.groupFirstRow >= 0)
         mergeGroup(change.groupFirstRow, i);
     styleItemRow(i);
+    // A list built before would miss the new item's materials and machines.
+    m_shared.markListsStale();
     m_estimate.setIdle(true);
     return true;
 }

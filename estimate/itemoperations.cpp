@@ -134,6 +134,8 @@ bool ItemOperations::moveGroup(int position)
     moveGridRows(first, count, destination);
     estimate.moveRows(first, count, destination);
     m_table.mergeGroup(destination, destination + count - 1);
+    // The lists follow the order of the estimate's rows.
+    m_table.shared().markListsStale();
     estimate.setIdle(true);
     return true;
 }
@@ -210,6 +212,8 @@ bool ItemOperations::deleteRow()
     m_table.clearHighlight();
     m_table.showChange(estimate.removeRow(index));
     m_table.setClickedRow(-1);
+    // The removed rows' materials and machines must leave the lists too.
+    m_table.shared().markListsStale();
     return true;
 }
 

@@ -3,9 +3,11 @@
 QString Prompter::messageText(int message)
 {
     switch (message) {
+    case AskSaveChanges: return QStringLiteral("项目已更改，是否保存？");
     case AskDeleteRow: return QStringLiteral("是否删除该项？");
     case NeedTwoRooms: return QStringLiteral("请新建至少两个房间");
     case NeedRoomFirst: return QStringLiteral("请先新建项目");
+    case AskOverwriteName: return QStringLiteral("项目名称已存在，是否覆盖？");
     case NoTemplateRights: return QStringLiteral("你没有权限操作此模板");
     default: return {};
     }

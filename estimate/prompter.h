@@ -13,10 +13,12 @@ public:
     static constexpr int No = 7;
     static constexpr int Cancel = 2;
 
-    // Message numbers of the prompts the table uses.
+    // Message numbers of the prompt dialog.
+    static constexpr int AskSaveChanges = 2;     // "项目已更改，是否保存？"
     static constexpr int AskDeleteRow = 3;       // "是否删除该项？"
     static constexpr int NeedTwoRooms = 6;       // "请新建至少两个房间"
     static constexpr int NeedRoomFirst = 7;      // "请先新建项目"
+    static constexpr int AskOverwriteName = 9;   // "项目名称已存在，是否覆盖？"
     static constexpr int NoTemplateRights = 10;  // "你没有权限操作此模板"
 
     virtual ~Prompter() = default;
@@ -28,5 +30,6 @@ public:
     // The room-name dialog: the text as typed, or nothing when the user skips.
     virtual std::optional<QString> promptRoomName(const QString &defaultName) = 0;
 
+    // The text shown for a message number; empty for 0 and unknown numbers.
     static QString messageText(int message);
 };

@@ -36,11 +36,7 @@ CTipsDlg::CTipsDlg(const QString &title, const QString &secondText, int message,
 
 QString CTipsDlg::messageText(int message)
 {
-    switch (message) {
-    case AskSaveChanges: return QStringLiteral("项目已更改，是否保存？");
-    case AskOverwriteName: return QStringLiteral("项目名称已存在，是否覆盖？");
-    default: return Prompter::messageText(message);
-    }
+    return Prompter::messageText(message);
 }
 
 QPushButton *CTipsDlg::button(int id) const

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "estimate/prompter.h"
+
 class QLabel;
 class QPushButton;
 
@@ -20,8 +22,8 @@ public:
     static constexpr int Height = 230;
 
     // Message numbers the shell itself uses.
-    static constexpr int AskSaveChanges = 2;       // "项目已更改，是否保存？"
-    static constexpr int AskOverwriteName = 9;     // "项目名称已存在，是否覆盖？"
+    static constexpr int AskSaveChanges = Prompter::AskSaveChanges;
+    static constexpr int AskOverwriteName = Prompter::AskOverwriteName;
 
     CTipsDlg(const QString &title, const QString &secondText, int message, int style, QWidget *owner);
 

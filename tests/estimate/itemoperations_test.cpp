@@ -1,5 +1,7 @@
 #include "tablefixture.h"
 
+#include <functional>
+
 namespace {
 
 class ItemOperationsTest : public TableFixture {
@@ -215,6 +217,47 @@ TEST_F(ItemOperationsTest, SaveToCategoryRenamesCustomAndPlacesOrReplaces)
     EXPECT_FALSE(operations.saveToCategory(0));
     EXPECT_EQ(prompter.notified, QList<int>{Prompter::NoTemplateRights});
     EXPECT_FALSE(document.modified && false);
+}
+
+// A list built earlier must not keep showing the materials of items that were added,
+// removed or reordered since.
+TEST_F(ItemOperationsTest, ChangesOfTheItemsMarkTheResourceListsStale)
+{
+    struct Case {
+        const char *name;
+        std::function<bool()> change;
+    };
+    const Case cases[] = {
+        {"insert", [&] { return table.insertItem(4, makeItem("A", "new")); }},
+        {"copy",
+         [&] {
+             grid.setActiveCell(4, 2);
+             return operations.copyToOtherRooms();
+         }},
+        {"move",
+         [&] {
+             grid.setActiveCell(6, 1);
+             return table.onTableClick(true).action == TableClick::Action::MoveMenu && operations.moveGroup(1);
+         }},
+        {"delete",
+         [&] {
+             table.setClickedRow(4);
+             return operations.deleteRow();
+         }},
+    };
+    for (const Case &c : cases) {
+        table.clear();
+        table.addRoom(QStringLiteral("R"));
+        table.addRoom(QStringLiteral("S"));
+        insert(3, QStringLiteral("A"), QStringLiteral("a"));
+        insert(3, QStringLiteral("A"), QStringLiteral("a2"));
+        insert(3, QStringLiteral("B"), QStringLiteral("b"));
+        shared.materialListStale = false;
+        shared.machineListStale = false;
+        ASSERT_TRUE(c.change()) << c.name;
+        EXPECT_TRUE(shared.materialListStale) << c.name;
+        EXPECT_TRUE(shared.machineListStale) << c.name;
+    }
 }
 
 TEST_F(ItemOperationsTest, RepriceAfterResourceEditKeepsSumsAndDoesNotMarkModified)

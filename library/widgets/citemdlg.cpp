@@ -42,6 +42,8 @@ QTreeWidgetItem *nodeItem(const QString &text, int node, const QIcon &icon)
     auto *item = new QTreeWidgetItem(QStringList{text});
     item->setData(0, NodeRole, node);
     item->setIcon(0, icon);
+    // Long item names do not fit the narrow pane; the whole name shows on hover.
+    item->setToolTip(0, text.trimmed());
     return item;
 }
 

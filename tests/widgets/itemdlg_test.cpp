@@ -72,6 +72,8 @@ TEST_F(ItemDlgTest, TreeShowsCategoriesItemsAndOneAddNodePerCategory)
     EXPECT_EQ(first->text(0), QStringLiteral("土方工程") + QString(52, QLatin1Char(' ')));
     EXPECT_EQ(first->child(0)->text(0).trimmed(), QStringLiteral("添加定额"));
     EXPECT_EQ(first->child(1)->text(0).trimmed(), QStringLiteral("场地平整"));
+    // Names wider than the pane can be read in full on hover.
+    EXPECT_EQ(first->child(1)->toolTip(0), QStringLiteral("场地平整"));
     for (int i = 0; i < widget->topLevelItemCount(); ++i) {
         const QStringList children = [&] {
             QStringList texts;

@@ -41,6 +41,9 @@ void CDetailListDlg::createButtons()
     m_machine = button(QStringLiteral("辅材"), QStringLiteral("MachinelList_Button"));
     m_excel = button(QStringLiteral("Excel"), QStringLiteral("ExcelButton"));
     m_purchase = button(QStringLiteral("一键采购"), QStringLiteral("PurchaseButton"));
+    // Export and purchase have no handler yet: a button that does nothing would look broken.
+    m_excel->setEnabled(false);
+    m_purchase->setEnabled(false);
     m_back = button(QStringLiteral("上一步"), QStringLiteral("BackButton"));
     connect(m_lists1001, &QPushButton::clicked, this, [this] { emit listRequested(BillLists::BillOfQuantities); });
     connect(m_machine, &QPushButton::clicked, this, [this] { emit listRequested(BillLists::MachineList); });

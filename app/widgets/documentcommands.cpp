@@ -20,10 +20,13 @@ std::optional<QString> DocumentCommands::chooseSavePath(const QString &proposed)
 {
     if (m_chooseSave)
         return m_chooseSave(proposed);
-    const QString path = QFileDialog::getSaveFileName(m_window, QStringLiteral("保存项目"), proposed, ProjectFilter);
-    if (path.isEmpty())
+    QFileDialog dialog(m_window, QStringLiteral("保存项目"), proposed, ProjectFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without ".gzj" is saved with it: the overwrite question must ask about that file.
+    dialog.setDefaultSuffix(QStringLiteral("gzj"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return path;
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QString> DocumentCommands::chooseOpenPath() const

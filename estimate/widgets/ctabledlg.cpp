@@ -246,8 +246,19 @@ bool CTableDlg::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ChildAdded && watched == m_view->viewport()) {
         // Cell editors appear as children of the viewport; their keys follow the table's rules.
-        if (auto *editor = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child()))
-            editor->installEventFilter(this);
+        if (auto *editor = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child())) {
+            m_editor = editor;
+            // Installed once the view has set the editor up, so this filter runs before the
+            // delegate's, which would take Tab for its own move and open the next editor.
+            QPointer<QWidget> added = editor;
+            QMetaObject::invokeMethod(
+                this,
+                [this, added] {
+                    if (added)
+                        added->installEventFilter(this);
+                },
+                Qt::QueuedConnection);
+        }
     }
     if (event->type() == QEvent::KeyPress)
         return onKey(watched, static_cast<QKeyEvent *>(event)->key());
@@ -261,7 +272,9 @@ bool CTableDlg::onKey(QObject *watched, int key)
     if (!isTabOrEnter(key))
         return false;
     if (watched == m_view || watched == m_view->viewport()) {
-        m_table.onTabOrEnter();
+        // A line edit passes Enter on to its parent; the editor's own handling below already moves.
+        if (!(m_editor && m_editor->isVisible()))
+            m_table.onTabOrEnter();
         return true;
     }
     if (key == Qt::Key_Tab) {

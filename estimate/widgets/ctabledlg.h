@@ -2,6 +2,7 @@
 
 #include "estimate/tableclick.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class BudgetTable;
@@ -90,4 +91,6 @@ private:
     QPushButton *m_machine = nullptr;
     int m_clientWidth = 0;
     int m_hoverIndex = -1;
+    // The open cell editor, if any: its keys reach the view a second time when it passes them up.
+    QPointer<QWidget> m_editor;
 };

@@ -2,6 +2,7 @@
 
 #include "contracts/widgets/gridview.h"
 
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -120,6 +121,43 @@ TEST_F(TablePaneTest, TabSkipsTheMaterialPriceColumnAfterTheTax)
     grid.setActiveCell(FirstRow + 1, 8);
     QTest::keyClick(table->gridView(), Qt::Key_Tab);
     EXPECT_EQ(grid.activeColumn(), 10);
+}
+
+QLineEdit *openEditor(GridView *view)
+{
+    for (QLineEdit *editor : view->viewport()->findChildren<QLineEdit *>()) {
+        if (editor->isVisible())
+            return editor;
+    }
+    return nullptr;
+}
+
+// Enter or Tab typed into a cell editor keeps the typed text and moves one cell on, once.
+TEST_F(TablePaneTest, KeysInACellEditorCommitAndMoveOneCell)
+{
+    struct Case {
+        int column;
+        Qt::Key key;
+        int next;
+    };
+    const Case cases[] = {{6, Qt::Key_Return, 7}, {6, Qt::Key_Tab, 7}, {8, Qt::Key_Return, 10}, {8, Qt::Key_Tab, 10}};
+    addFirstItem();
+    GridView *view = table->gridView();
+    table->show();
+    for (const Case &c : cases) {
+        const QModelIndex index = view->model()->index(FirstRow + 1, c.column);
+        grid.setActiveCell(index.row(), index.column());
+        view->edit(index);
+        QTest::qWait(1);  // a user cannot type before the editor is set up
+        QLineEdit *editor = openEditor(view);
+        ASSERT_NE(editor, nullptr) << c.column;
+        editor->setText(QStringLiteral("3"));
+        QTest::keyClick(editor, c.key);
+        QTest::qWait(20);
+        EXPECT_EQ(grid.activeColumn(), c.next) << c.column << " " << c.key;
+        EXPECT_TRUE(grid.text(index.row(), c.column).startsWith(u'3')) << grid.text(index.row(), c.column).toStdString();
+        EXPECT_EQ(openEditor(view), nullptr) << c.column;
+    }
 }
 
 TEST_F(TablePaneTest, ListButtonsAskTheMainWindow)

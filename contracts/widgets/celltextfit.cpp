@@ -33,6 +33,7 @@ CellTextFit::Layout CellTextFit::fit(const QString &text, const QFont &font, qre
     const bool unbreakable = isUnbreakable(text);
     if (wrap && !unbreakable)
         return {}; // descriptions wrap at their words and characters as they always did
+    width = fittedArea(QRectF(0, 0, width, height)).width();
     const qreal scale = shrinkScale(text, font, width);
     if (scale > 0)
         return {false, scale, {text}, false};
@@ -42,23 +43,31 @@ CellTextFit::Layout CellTextFit::fit(const QString &text, const QFont &font, qre
 }
 
 // The largest scale down to the minimum at which the text fits on one line; 0 when none does.
+// Scales go in steps, which keeps the number of font sizes in use small.
 qreal CellTextFit::shrinkScale(const QString &text, const QFont &font, qreal width)
 {
-    const qreal natural = QFontMetricsF(font).horizontalAdvance(text);
-    qreal scale = std::min(1.0, width / natural);
-    // Hinting makes widths only roughly proportional to the size, so each guess is measured.
-    for (int attempt = 0; attempt < 3 && scale >= MinimumScale; ++attempt) {
-        const qreal measured = QFontMetricsF(scaled(font, scale)).horizontalAdvance(text);
-        if (measured <= width)
-            return scale;
-        scale *= 0.99 * width / measured;
+    const int steps = qRound((1 - MinimumScale) / ScaleStep);
+    const auto scaleAt = [&](int step) { return step == steps ? MinimumScale : 1 - step * ScaleStep; };
+    const auto fits = [&](int step) {
+        return QFontMetricsF(scaled(font, scaleAt(step))).horizontalAdvance(text) <= width;
+    };
+    if (!fits(steps))
+        return 0;
+    // Widths only roughly follow the size, but they do not shrink as the size grows.
+    int tooWide = -1;
+    int fitting = steps;
+    while (fitting - tooWide > 1) {
+        const int middle = (tooWide + fitting) / 2;
+        (fits(middle) ? fitting : tooWide) = middle;
     }
-    return QFontMetricsF(scaled(font, MinimumScale)).horizontalAdvance(text) <= width ? MinimumScale : 0;
+    return scaleAt(fitting);
 }
 
 QStringList CellTextFit::breakLines(const QString &text, const QFont &font, qreal width, bool anywhere)
 {
-    QTextLayout layout(text, font);
+    QString laid = text;
+    laid.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(laid, font);
     QTextOption option;
     option.setWrapMode(anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
@@ -66,7 +75,7 @@ QStringList CellTextFit::breakLines(const QString &text, const QFont &font, qrea
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
-        lines << text.mid(line.textStart(), line.textLength());
+        lines << laid.mid(line.textStart(), line.textLength());
     }
     layout.endLayout();
     return lines;
@@ -91,6 +100,12 @@ CellTextFit::Layout CellTextFit::cut(const QString &text, const QFont &font, qre
 QRectF CellTextFit::textArea(const QRectF &cell)
 {
     return cell.adjusted(SideMargin, 0, -SideMargin, 0);
+}
+
+QRectF CellTextFit::fittedArea(const QRectF &textArea)
+{
+    const int extra = SideMargin - FittedSideMargin;
+    return textArea.adjusted(-extra, 0, extra, 0);
 }
 
 qreal CellTextFit::textWidth(int cellWidth)

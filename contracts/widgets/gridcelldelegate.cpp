@@ -58,7 +58,7 @@ void GridCellDelegate::paintFitted(QPainter *painter, const QStyleOptionViewItem
 {
     const QFont font = CellTextFit::scaled(option.font, layout.scale);
     const qreal lineHeight = CellTextFit::lineHeight(font);
-    const QRectF area = CellTextFit::textArea(option.rect);
+    const QRectF area = CellTextFit::fittedArea(CellTextFit::textArea(option.rect));
     const qreal block = lineHeight * layout.lines.size();
     qreal top = area.top() + (area.height() - block) / 2;
     if (option.displayAlignment & Qt::AlignTop)

@@ -83,6 +83,7 @@ void GridView::connectGrid()
     connect(g, &Grid::rowHeightsChanged, this, &GridView::applyRowHeights);
     connect(g, &Grid::columnsChanged, this, &GridView::applyColumnWidths);
     connect(g, &Grid::activeCellChanged, this, &GridView::showActiveCell);
+    connect(g, &Grid::fixedCountsChanged, viewport(), qOverload<>(&QWidget::update));
 }
 
 // After a batch: everything is read again, which is one pass over the rows.
@@ -372,8 +373,10 @@ void GridView::scrollContentsBy(int dx, int dy)
 {
     QTableView::scrollContentsBy(dx, dy);
     const int fixedHeight = fixedRowsHeight();
-    if (dy != 0 && fixedHeight > 0)
-        viewport()->update(QRect(0, 0, viewport()->width(), fixedHeight + std::max(dy, 0)));
+    if (dy == 0 || fixedHeight <= 0)
+        return;
+    viewport()->update(QRect(0, 0, viewport()->width(), fixedHeight + std::max(dy, 0)));
+    updateEditorGeometries(); // an editor in the band stays there instead of scrolling along
 }
 
 void GridView::paintEvent(QPaintEvent *event)

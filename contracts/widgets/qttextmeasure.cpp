@@ -21,6 +21,9 @@ int QtTextMeasure::textHeight(const QString &text, const GridFont &font, int wid
         const qreal lines = layout.lines.size() * CellTextFit::lineHeight(CellTextFit::scaled(qfont, layout.scale));
         return std::max(metrics.height(), int(std::ceil(lines))) + CellPadding;
     }
-    const int flags = wrap ? int(Qt::TextWordWrap | Qt::TextWrapAnywhere) : 0;
-    return metrics.boundingRect(QRect(0, 0, int(inner), INT_MAX / 2), flags, text).height() + CellPadding;
+    if (!wrap)
+        return metrics.boundingRect(QRect(0, 0, int(inner), INT_MAX / 2), 0, text).height() + CellPadding;
+    // Broken exactly where the style will break it, or a line more may end in an ellipsis.
+    const qreal lines = CellTextFit::breakLines(text, qfont, inner, false).size() * CellTextFit::lineHeight(qfont);
+    return std::max(metrics.height(), int(std::ceil(lines))) + CellPadding;
 }

@@ -19,22 +19,31 @@ constexpr int MaximumLines = 1000; // an unlimited height still gives a countabl
 
 bool CellTextFit::isUnbreakable(const QString &text)
 {
-    const QList<uint> codes = text.toUcs4();
-    return std::none_of(codes.begin(), codes.end(),
-                        [](uint c) { return QChar::isSpace(c) || isCjk(char32_t(c)); });
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t code = text.at(i).unicode();
+        if (QChar::isHighSurrogate(code) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            code = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            ++i;
+        }
+        if (QChar::isSpace(code) || isCjk(code))
+            return false;
+    }
+    return true;
 }
 
 CellTextFit::Layout CellTextFit::fit(const QString &text, const QFont &font, qreal width, qreal height, bool wrap)
 {
     if (text.isEmpty() || text.contains(QLatin1Char('\n')) || width <= 0)
         return {};
-    if (QFontMetricsF(font).horizontalAdvance(text) <= width)
-        return {};
+    // Checked before measuring: long descriptions are the dearest texts to measure.
     const bool unbreakable = isUnbreakable(text);
     if (wrap && !unbreakable)
         return {}; // descriptions wrap at their words and characters as they always did
+    const qreal natural = QFontMetricsF(font).horizontalAdvance(text);
+    if (natural <= width)
+        return {};
     width = fittedArea(QRectF(0, 0, width, height)).width();
-    const qreal scale = shrinkScale(text, font, width);
+    const qreal scale = shrinkScale(text, font, natural, width);
     if (scale > 0)
         return {false, scale, {text}, false};
     const QFont smallest = scaled(font, MinimumScale);
@@ -43,24 +52,30 @@ CellTextFit::Layout CellTextFit::fit(const QString &text, const QFont &font, qre
 }
 
 // The largest scale down to the minimum at which the text fits on one line; 0 when none does.
-// Scales go in steps, which keeps the number of font sizes in use small.
-qreal CellTextFit::shrinkScale(const QString &text, const QFont &font, qreal width)
+// Scales go in steps, which keeps the number of font sizes in use small. Widths follow the size
+// closely but not exactly, so the search starts at the step the proportion names and measures from there.
+qreal CellTextFit::shrinkScale(const QString &text, const QFont &font, qreal natural, qreal width)
 {
+    constexpr qreal Slack = 0.1; // hinting never moves a width this far from the proportion
+    const qreal ratio = width / natural;
+    if (ratio < MinimumScale * (1 - Slack))
+        return 0;
     const int steps = qRound((1 - MinimumScale) / ScaleStep);
     const auto scaleAt = [&](int step) { return step == steps ? MinimumScale : 1 - step * ScaleStep; };
     const auto fits = [&](int step) {
         return QFontMetricsF(scaled(font, scaleAt(step))).horizontalAdvance(text) <= width;
     };
-    if (!fits(steps))
-        return 0;
-    // Widths only roughly follow the size, but they do not shrink as the size grows.
-    int tooWide = -1;
-    int fitting = steps;
-    while (fitting - tooWide > 1) {
-        const int middle = (tooWide + fitting) / 2;
-        (fits(middle) ? fitting : tooWide) = middle;
+    int step = std::clamp(int(std::ceil((1 - ratio) / ScaleStep - 1e-9)), 0, steps);
+    if (fits(step)) {
+        while (step > 0 && fits(step - 1))
+            --step;
+        return scaleAt(step);
     }
-    return scaleAt(fitting);
+    while (++step <= steps) {
+        if (fits(step))
+            return scaleAt(step);
+    }
+    return 0;
 }
 
 QStringList CellTextFit::breakLines(const QString &text, const QFont &font, qreal width, bool anywhere)
@@ -85,6 +100,10 @@ QStringList CellTextFit::breakLines(const QString &text, const QFont &font, qrea
 CellTextFit::Layout CellTextFit::cut(const QString &text, const QFont &font, qreal width, int maxLines,
                                      bool anywhere)
 {
+    if (maxLines == 1) {
+        const QString line = QFontMetricsF(font).elidedText(text, Qt::ElideRight, width);
+        return {false, MinimumScale, {line.trimmed()}, line != text};
+    }
     Layout layout{false, MinimumScale, breakLines(text, font, width, anywhere), false};
     if (layout.lines.size() > maxLines) {
         const QString rest = layout.lines.mid(maxLines - 1).join(QString());

@@ -41,6 +41,6 @@ public:
     static qreal lineHeight(const QFont &font);
 
 private:
-    static qreal shrinkScale(const QString &text, const QFont &font, qreal width);
+    static qreal shrinkScale(const QString &text, const QFont &font, qreal natural, qreal width);
     static Layout cut(const QString &text, const QFont &font, qreal width, int maxLines, bool anywhere);
 };

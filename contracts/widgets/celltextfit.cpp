@@ -31,7 +31,8 @@ bool CellTextFit::isUnbreakable(const QString &text)
     return true;
 }
 
-CellTextFit::Layout CellTextFit::fit(const QString &text, const QFont &font, qreal width, qreal height, bool wrap)
+CellTextFit::Layout CellTextFit::fit(const QString &text, const QFont &font, qreal width, qreal height,
+                                     bool wrap)
 {
     if (text.isEmpty() || text.contains(QLatin1Char('\n')) || width <= 0)
         return {};

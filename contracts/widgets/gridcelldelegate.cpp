@@ -27,8 +27,9 @@ void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     QStyle *style = widget ? widget->style() : QApplication::style();
     const QImage image = index.data(Qt::DecorationRole).value<QImage>();
     const QRectF area = CellTextFit::textArea(opt.rect);
-    const CellTextFit::Layout layout = CellTextFit::fit(opt.text, opt.font, area.width(), area.height(),
-                                                        opt.features.testFlag(QStyleOptionViewItem::WrapText));
+    const CellTextFit::Layout layout =
+        CellTextFit::fit(opt.text, opt.font, area.width(), area.height(),
+                         opt.features.testFlag(QStyleOptionViewItem::WrapText));
     if (image.isNull() && layout.natural) {
         style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
         return;

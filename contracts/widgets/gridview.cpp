@@ -339,8 +339,9 @@ QRegion GridView::visualRegionForSelection(const QItemSelection &selection) cons
     QRegion region = QTableView::visualRegionForSelection(selection);
     const int band = frozenBandHeight();
     const int fixedRows = grid() ? grid()->fixedRowCount() : 0;
-    const bool inBand = std::any_of(selection.begin(), selection.end(),
-                                    [&](const QItemSelectionRange &range) { return range.top() < fixedRows; });
+    const bool inBand =
+        std::any_of(selection.begin(), selection.end(),
+                    [&](const QItemSelectionRange &range) { return range.top() < fixedRows; });
     if (band > 0 && inBand)
         region += QRect(0, 0, viewport()->width(), band);
     return region;

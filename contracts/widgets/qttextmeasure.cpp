@@ -18,12 +18,14 @@ int QtTextMeasure::textHeight(const QString &text, const GridFont &font, int wid
     const qreal height = wrap ? qreal(INT_MAX / 2) : metrics.height();
     const CellTextFit::Layout layout = CellTextFit::fit(text, qfont, inner, height, wrap);
     if (!layout.natural) {
-        const qreal lines = layout.lines.size() * CellTextFit::lineHeight(CellTextFit::scaled(qfont, layout.scale));
+        const qreal lines =
+            layout.lines.size() * CellTextFit::lineHeight(CellTextFit::scaled(qfont, layout.scale));
         return std::max(metrics.height(), int(std::ceil(lines))) + CellPadding;
     }
     if (!wrap)
         return metrics.boundingRect(QRect(0, 0, int(inner), INT_MAX / 2), 0, text).height() + CellPadding;
     // Broken exactly where the style will break it, or a line more may end in an ellipsis.
-    const qreal lines = CellTextFit::breakLines(text, qfont, inner, false).size() * CellTextFit::lineHeight(qfont);
+    const qreal lines =
+        CellTextFit::breakLines(text, qfont, inner, false).size() * CellTextFit::lineHeight(qfont);
     return std::max(metrics.height(), int(std::ceil(lines))) + CellPadding;
 }

@@ -238,7 +238,8 @@ protected:
     {
         const QPoint origin = view.viewport()->mapTo(view.window(), QPoint(0, 1));
         return view.screen()
-            ->grabWindow(view.window()->winId(), origin.x(), origin.y(), view.viewport()->width(), bandHeight() - 1)
+            ->grabWindow(view.window()->winId(), origin.x(), origin.y(), view.viewport()->width(),
+                         bandHeight() - 1)
             .toImage();
     }
 };

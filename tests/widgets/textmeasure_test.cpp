@@ -43,11 +43,11 @@ TEST(CellTextFit, OnlyBlanksAndCjkCharactersAreBreakOpportunities)
 struct FitCase {
     const char *name;
     QString text;
-    double width;  // times the text's width at full size
-    double lines;  // height in lines of the smallest size; 0 is unlimited
+    double width; // times the text's width at full size
+    double lines; // height in lines of the smallest size; 0 is unlimited
     bool wrap;
     bool natural;
-    int lineCount; // of a fitted layout; 0 is more than one
+    int lineCount;   // of a fitted layout; 0 is more than one
     bool shrunkOnly; // one line above the smallest size
     bool elided;
 };
@@ -66,14 +66,16 @@ TEST_F(CellTextFitCases, NumbersShrinkBeforeTheyBreakAndCaptionsBeforeTheyWrap)
         {"number that fits", QStringLiteral("12.50"), 1.05, 0, true, true, 0, false, false},
         {"number in a narrow column", QStringLiteral("12.50"), 0.85, 0, true, false, 1, true, false},
         {"percentage in a narrow column", QStringLiteral("0.00%"), 0.8, 3, true, false, 1, true, false},
-        {"money in a narrow single-line cell", QStringLiteral("¥1234.50"), 0.75, 1, false, false, 1, true, false},
-        {"long number in a tall cell", QStringLiteral("¥123456789.50"), 0.3, 0, true, false, 0, false, false},
-        {"long number in a short cell", QStringLiteral("¥123456789.50"), 0.3, 1.5, true, false, 1, false, true},
-        {"caption in a narrow column", QStringLiteral("工程量"), 0.8, 1, false, false, 1, true, false},
-        {"caption in a tall narrow column", QStringLiteral("取材标准及施工说明"), 0.4, 2, false, false, 2, false,
+        {"money in a narrow single-line cell", QStringLiteral("¥1234.50"), 0.75, 1, false, false, 1, true,
          false},
-        {"caption in a short narrow column", QStringLiteral("取材标准及施工说明"), 0.4, 1, false, false, 1, false,
+        {"long number in a tall cell", QStringLiteral("¥123456789.50"), 0.3, 0, true, false, 0, false, false},
+        {"long number in a short cell", QStringLiteral("¥123456789.50"), 0.3, 1.5, true, false, 1, false,
          true},
+        {"caption in a narrow column", QStringLiteral("工程量"), 0.8, 1, false, false, 1, true, false},
+        {"caption in a tall narrow column", QStringLiteral("取材标准及施工说明"), 0.4, 2, false, false, 2,
+         false, false},
+        {"caption in a short narrow column", QStringLiteral("取材标准及施工说明"), 0.4, 1, false, false, 1,
+         false, true},
         {"wrapped description", description, 0.3, 0, true, true, 0, false, false},
     };
     const QFont smallest = CellTextFit::scaled(font, CellTextFit::MinimumScale);
@@ -108,7 +110,8 @@ TEST_F(CellTextFitCases, MeasuredHeightHoldsThePaintedLines)
     const QtTextMeasure measure;
     const GridFont gridFont{QStringLiteral("微软雅黑"), 12, false};
     const int oneLine = measure.textHeight(QStringLiteral("园"), gridFont, 400, true);
-    for (const QString &text : {QStringLiteral("0.00%"), QStringLiteral("¥2381.13"), QStringLiteral("¥123456789.50")}) {
+    for (const QString &text :
+         {QStringLiteral("0.00%"), QStringLiteral("¥2381.13"), QStringLiteral("¥123456789.50")}) {
         const int natural = int(QFontMetricsF(font).horizontalAdvance(text));
         for (const int cellWidth : {natural / 3, natural * 3 / 4, natural + 20}) {
             SCOPED_TRACE(text.toStdString() + " in " + std::to_string(cellWidth));
@@ -116,7 +119,8 @@ TEST_F(CellTextFitCases, MeasuredHeightHoldsThePaintedLines)
             const QRectF area = CellTextFit::textArea(
                 QRectF(0, 0, cellWidth - CellTextFit::GridLine, rowHeight - CellTextFit::GridLine));
             EXPECT_EQ(area.width(), CellTextFit::textWidth(cellWidth));
-            const CellTextFit::Layout layout = CellTextFit::fit(text, font, area.width(), area.height(), true);
+            const CellTextFit::Layout layout =
+                CellTextFit::fit(text, font, area.width(), area.height(), true);
             EXPECT_FALSE(layout.elided);
             EXPECT_EQ(rowHeight > oneLine, !layout.natural && layout.lines.size() > 1);
         }

@@ -380,12 +380,20 @@ void GridView::scrollContentsBy(int dx, int dy)
     updateEditorGeometries(); // an editor in the band stays there instead of scrolling along
 }
 
+// Rows under the band are not drawn at all: the band covers them.
 void GridView::paintEvent(QPaintEvent *event)
 {
-    QTableView::paintEvent(event);
     const int band = frozenBandHeight();
-    if (band <= 0 || !event->region().intersects(QRect(0, 0, viewport()->width(), band)))
+    const QRect bandRect(0, 0, viewport()->width(), band);
+    if (band <= 0 || !event->region().intersects(bandRect)) {
+        QTableView::paintEvent(event);
         return;
+    }
+    const QRegion below = event->region().subtracted(bandRect);
+    if (!below.isEmpty()) {
+        QPaintEvent rest(below);
+        QTableView::paintEvent(&rest);
+    }
     QPainter painter(viewport());
     paintFrozenRows(painter, band);
 }

@@ -286,6 +286,25 @@ TEST_F(FrozenRowsTest, MouseInTheBandReachesTheFixedRows)
     EXPECT_EQ(view.visualRect(view.gridModel()->index(0, 2)).top(), 0);
 }
 
+TEST_F(FrozenRowsTest, DoubleClickInTheBandEditsTheFixedCell)
+{
+    scrollTo(0, 300);
+    QSignalSpy edited(&view, &GridView::cellEdited);
+    const QPoint inBand(view.columnViewportPosition(2) + 10, view.rowHeight(0) + 3);
+    // A real double click begins with a whole click.
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, inBand);
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, inBand);
+    auto *editor = view.findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->geometry().contains(inBand)); // over the cell in the band, not off screen
+    editor->setText(QStringLiteral("数量"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid.text(1, 2), QStringLiteral("数量"));
+    ASSERT_EQ(edited.size(), 1);
+    EXPECT_EQ(edited.at(0), (QVariantList{1, 2}));
+}
+
 TEST_F(FrozenRowsTest, ColumnBordersAreDraggedInTheBand)
 {
     scrollTo(0, 300);

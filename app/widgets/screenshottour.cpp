@@ -10,16 +10,29 @@
 #include "signindialog.h"
 
 #include "app/appcontext.h"
+#include "contracts/widgets/gridview.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace {
 
 constexpr int StepDelayMs = 700;
+
+// The table on show, scrolled a page down or back to its top.
+void scrollShownTable(QWidget &window, bool down)
+{
+    for (GridView *view : window.findChildren<GridView *>()) {
+        if (!view->isVisible())
+            continue;
+        QScrollBar *bar = view->verticalScrollBar();
+        bar->setValue(down ? bar->pageStep() : bar->minimum());
+    }
+}
 
 } // namespace
 
@@ -78,6 +91,11 @@ void ScreenshotTour::addViewSteps()
     step([this] { save(&m_window, QStringLiteral("view-form")); });
     step([this] { m_window.showTable(); });
     step([this] { save(&m_window, QStringLiteral("view-budget-table")); });
+    step([this] { scrollShownTable(m_window, true); });
+    step([this] {
+        save(&m_window, QStringLiteral("view-budget-table-scrolled"));
+        scrollShownTable(m_window, false);
+    });
     step([this] { m_window.showBillList(1); });
     step([this] { save(&m_window, QStringLiteral("view-bill-of-quantities")); });
     step([this] { m_window.showBillList(2); });

@@ -7,7 +7,9 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
+#include <QSet>
 #include <algorithm>
 
 namespace {
@@ -81,6 +83,7 @@ void GridView::connectGrid()
     connect(g, &Grid::rowHeightsChanged, this, &GridView::applyRowHeights);
     connect(g, &Grid::columnsChanged, this, &GridView::applyColumnWidths);
     connect(g, &Grid::activeCellChanged, this, &GridView::showActiveCell);
+    connect(g, &Grid::fixedCountsChanged, viewport(), qOverload<>(&QWidget::update));
 }
 
 // After a batch: everything is read again, which is one pass over the rows.
@@ -239,7 +242,8 @@ bool GridView::inResizeZone(const QPoint &pos) const
     const int fixedRows = grid() ? grid()->fixedRowCount() : 0;
     if (fixedRows <= 0)
         return true;
-    const int row = rowAt(pos.y());
+    const int band = frozenBandHeight();
+    const int row = band > 0 && pos.y() < band ? rowAt(pos.y() - verticalOffset()) : rowAt(pos.y());
     return row >= 0 && row < fixedRows;
 }
 
@@ -288,4 +292,157 @@ void GridView::mouseReleaseEvent(QMouseEvent *event)
     } else {
         emit cellClicked(grid()->activeRow(), grid()->activeColumn(), false);
     }
+}
+
+// ---- the frozen fixed rows ----
+
+int GridView::fixedRowsHeight() const
+{
+    const int fixedRows = grid() && m_model ? std::min(grid()->fixedRowCount(), m_model->rowCount()) : 0;
+    int height = 0;
+    for (int row = 0; row < fixedRows; ++row) {
+        if (!isRowHidden(row))
+            height += rowHeight(row);
+    }
+    return height;
+}
+
+// Rows taller than half the viewport would leave too little room to scroll under them; they scroll along.
+int GridView::frozenBandHeight() const
+{
+    if (verticalOffset() <= 0)
+        return 0;
+    const int height = fixedRowsHeight();
+    return height <= viewport()->height() / 2 ? height : 0;
+}
+
+QModelIndex GridView::indexAt(const QPoint &pos) const
+{
+    const int band = frozenBandHeight();
+    if (band > 0 && pos.y() >= 0 && pos.y() < band)
+        return QTableView::indexAt(QPoint(pos.x(), pos.y() - verticalOffset()));
+    return QTableView::indexAt(pos);
+}
+
+// Fixed cells are where the band draws them, so that updates and editors land there.
+QRect GridView::visualRect(const QModelIndex &index) const
+{
+    const QRect rect = QTableView::visualRect(index);
+    const int band = frozenBandHeight();
+    if (band > 0 && index.isValid() && index.row() < grid()->fixedRowCount())
+        return rect.translated(0, verticalOffset());
+    return rect;
+}
+
+QRegion GridView::visualRegionForSelection(const QItemSelection &selection) const
+{
+    QRegion region = QTableView::visualRegionForSelection(selection);
+    const int band = frozenBandHeight();
+    const int fixedRows = grid() ? grid()->fixedRowCount() : 0;
+    const bool inBand =
+        std::any_of(selection.begin(), selection.end(),
+                    [&](const QItemSelectionRange &range) { return range.top() < fixedRows; });
+    if (band > 0 && inBand)
+        region += QRect(0, 0, viewport()->width(), band);
+    return region;
+}
+
+// The active cell never ends under the band; a fixed cell is always in sight, so only the columns follow it.
+void GridView::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    const int fixedRows = grid() ? grid()->fixedRowCount() : 0;
+    const int fixedHeight = fixedRowsHeight();
+    if (!index.isValid() || fixedHeight <= 0 || fixedHeight > viewport()->height() / 2) {
+        QTableView::scrollTo(index, hint);
+        return;
+    }
+    QScrollBar *bar = verticalScrollBar();
+    if (index.row() < fixedRows) {
+        const int value = bar->value();
+        QTableView::scrollTo(index, hint);
+        bar->setValue(value);
+        return;
+    }
+    QTableView::scrollTo(index, hint);
+    const int top = QTableView::visualRect(index).top();
+    if (bar->value() > 0 && top < fixedHeight)
+        bar->setValue(bar->value() - (fixedHeight - top));
+}
+
+// The blitted pixels of the band are stale: the band and what scrolled out from under it are drawn again.
+void GridView::scrollContentsBy(int dx, int dy)
+{
+    QTableView::scrollContentsBy(dx, dy);
+    const int fixedHeight = fixedRowsHeight();
+    if (dy == 0 || fixedHeight <= 0)
+        return;
+    viewport()->update(QRect(0, 0, viewport()->width(), fixedHeight + std::max(dy, 0)));
+    updateEditorGeometries(); // an editor in the band stays there instead of scrolling along
+}
+
+// Rows under the band are not drawn at all: the band covers them.
+void GridView::paintEvent(QPaintEvent *event)
+{
+    const int band = frozenBandHeight();
+    const QRect bandRect(0, 0, viewport()->width(), band);
+    if (band <= 0 || !event->region().intersects(bandRect)) {
+        QTableView::paintEvent(event);
+        return;
+    }
+    const QRegion below = event->region().subtracted(bandRect);
+    if (!below.isEmpty()) {
+        QPaintEvent rest(below);
+        QTableView::paintEvent(&rest);
+    }
+    QPainter painter(viewport());
+    paintFrozenRows(painter, band);
+}
+
+// The fixed rows drawn over the top of the viewport as the table draws them in their own place.
+void GridView::paintFrozenRows(QPainter &painter, int bandHeight)
+{
+    const QRect band(0, 0, viewport()->width(), bandHeight);
+    painter.setClipRect(band);
+    painter.fillRect(band, viewport()->palette().brush(viewport()->backgroundRole()));
+    const int firstColumn = std::max(0, columnAt(0));
+    const int lastColumn = columnAt(band.right()) >= 0 ? columnAt(band.right()) : m_model->columnCount() - 1;
+    QSet<QPair<int, int>> painted;
+    for (int row = 0; row < std::min(grid()->fixedRowCount(), m_model->rowCount()); ++row) {
+        for (int column = firstColumn; column <= lastColumn; ++column) {
+            if (isRowHidden(row) || isColumnHidden(column))
+                continue;
+            const GridRange range = grid()->mergedRangeAt(row, column);
+            if (!range.isValid() || painted.contains({range.top, range.left}))
+                continue;
+            painted.insert({range.top, range.left});
+            const QModelIndex index = m_model->index(range.top, range.left);
+            paintFrozenCell(painter, index, QTableView::visualRect(index).translated(0, verticalOffset()));
+        }
+    }
+}
+
+void GridView::paintFrozenCell(QPainter &painter, const QModelIndex &index, const QRect &rect)
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = rect;
+    if (selectionModel() && selectionModel()->isSelected(index))
+        option.state |= QStyle::State_Selected;
+    if (index == currentIndex() && (hasFocus() || viewport()->hasFocus()))
+        option.state |= QStyle::State_HasFocus;
+    if (!(m_model->flags(index) & Qt::ItemIsEnabled))
+        option.state &= ~QStyle::State_Enabled;
+    option.palette.setCurrentColorGroup(option.state & QStyle::State_Enabled ? QPalette::Normal
+                                                                             : QPalette::Disabled);
+    style()->drawPrimitive(QStyle::PE_PanelItemViewRow, &option, &painter, this);
+    itemDelegateForIndex(index)->paint(&painter, option, index);
+    if (!showGrid())
+        return;
+    const QStyleOptionViewItem gridOption = option;
+    const auto gridHint = style()->styleHint(QStyle::SH_Table_GridLineColor, &gridOption, this);
+    painter.save();
+    painter.setPen(QPen(QColor::fromRgba(static_cast<QRgb>(gridHint)), 0, gridStyle()));
+    painter.drawLine(rect.right() + 1, rect.top(), rect.right() + 1, rect.bottom() + 1);
+    painter.drawLine(rect.left(), rect.bottom() + 1, rect.right() + 1, rect.bottom() + 1);
+    painter.restore();
 }

@@ -10,7 +10,8 @@ class GridModel;
 
 // The table on screen for a grid: merged ranges as spans, the grid's row heights
 // and column widths, images in cells, typing into unlocked cells, and the grid's
-// events as signals. Headers are hidden; fixed rows are simply the first rows.
+// events as signals. Headers are hidden; the fixed rows are the first rows and stay
+// at the top of the viewport while the rows below them scroll.
 class GridView : public QTableView
 {
     Q_OBJECT
@@ -26,6 +27,13 @@ public:
     // Shows the first rows and columns without moving the active cell. A hidden view does it
     // when next shown: a hidden view would otherwise scroll to the active cell on showing.
     void showTopLeft();
+
+    // The band of frozen fixed rows answers for the cells drawn in it.
+    QModelIndex indexAt(const QPoint &pos) const override;
+    QRect visualRect(const QModelIndex &index) const override;
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+    // Height of the frozen band at the top of the viewport; 0 while the fixed rows are in their own place.
+    int frozenBandHeight() const;
 
 signals:
     // Event 5: the user finished editing a cell and its text is in the grid.
@@ -47,6 +55,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    QRegion visualRegionForSelection(const QItemSelection &selection) const override;
 
 private:
     void connectGrid();
@@ -60,6 +71,9 @@ private:
     void showActiveCell(int row, int column);
     int columnBorderAt(const QPoint &pos) const;
     bool inResizeZone(const QPoint &pos) const;
+    int fixedRowsHeight() const;
+    void paintFrozenRows(QPainter &painter, int bandHeight);
+    void paintFrozenCell(QPainter &painter, const QModelIndex &index, const QRect &rect);
 
     GridModel *m_model = nullptr;
     // The spans set on the view, so that a change can take back exactly the ones it touches.

@@ -121,4 +121,28 @@ void BM_ScrollThroughAllRows(benchmark::State &state)
 }
 BENCHMARK(BM_ScrollThroughAllRows)->Unit(benchmark::kMillisecond);
 
+// Wheel-sized steps: only the uncovered strip (and the band of fixed rows over it) is drawn again.
+void BM_ScrollInSmallSteps(benchmark::State &state)
+{
+    application();
+    Grid grid;
+    prepareGrid(grid);
+    loadRows(grid, 10'000);
+    GridView view;
+    view.resize(1000, 700);
+    view.setGrid(&grid);
+    view.show();
+    QCoreApplication::processEvents();
+    QScrollBar *bar = view.verticalScrollBar();
+    for (auto _ : state) {
+        for (int step = 1; step <= state.range(0); ++step) {
+            bar->setValue(bar->minimum() + step * 60);
+            QCoreApplication::processEvents();
+        }
+        bar->setValue(bar->minimum());
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ScrollInSmallSteps)->Arg(500)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -202,6 +203,132 @@ TEST_F(GridViewTest, TypingIntoACellEditsOnlyUnlockedOnes)
     EXPECT_EQ(grid.text(3, 2), QStringLiteral("锁定"));
     ASSERT_EQ(edited.size(), 1);
     EXPECT_EQ(edited.at(0), (QVariantList{4, 2}));
+}
+
+// A long table scrolled down: the two fixed rows stay at the top over the data rows.
+class FrozenRowsTest : public GridViewTest
+{
+protected:
+    void SetUp() override
+    {
+        GridViewTest::SetUp();
+        grid.insertRows(grid.rowCount(), 80);
+        for (int c = 1; c < grid.columnCount(); ++c)
+            grid.setColumnWidth(c, 150);
+        grid.merge({0, 1, 0, 3});
+        grid.setText(0, 1, QStringLiteral("翠湖苑景观工程"));
+        grid.setText(1, 2, QStringLiteral("工程量"));
+        grid.setRangeBackground({0, 1, 1, 5}, 0xC0C0C0);
+        for (int row = 2; row < grid.rowCount(); ++row)
+            grid.setText(row, 2, QString::number(row));
+        grid.setActiveCell(40, 4);
+        QCoreApplication::processEvents();
+    }
+
+    int bandHeight() const { return view.rowHeight(0) + view.rowHeight(1); }
+    void scrollTo(int x, int y)
+    {
+        view.horizontalScrollBar()->setValue(x);
+        view.verticalScrollBar()->setValue(y);
+        QCoreApplication::processEvents();
+    }
+    // What the screen shows, scrolled pixels included. The table's own painting leaves dots of grid
+    // line on its very first pixel row, so that row is left out.
+    QImage band()
+    {
+        const QPoint origin = view.viewport()->mapTo(view.window(), QPoint(0, 1));
+        return view.screen()
+            ->grabWindow(view.window()->winId(), origin.x(), origin.y(), view.viewport()->width(),
+                         bandHeight() - 1)
+            .toImage();
+    }
+};
+
+TEST_F(FrozenRowsTest, BandShowsTheFixedRowsWhereverTheTableIsScrolled)
+{
+    for (const int x : {0, 60}) {
+        scrollTo(x, 0);
+        const QImage unscrolled = band();
+        scrollTo(x, 300);
+        EXPECT_EQ(view.frozenBandHeight(), bandHeight());
+        EXPECT_EQ(band(), unscrolled) << x;
+        // Scrolling back up redraws what the band covered.
+        scrollTo(x, 280);
+        EXPECT_EQ(band(), unscrolled) << x;
+    }
+    scrollTo(0, 0);
+    EXPECT_EQ(view.frozenBandHeight(), 0);
+}
+
+TEST_F(FrozenRowsTest, MouseInTheBandReachesTheFixedRows)
+{
+    scrollTo(0, 300);
+    QSignalSpy clicked(&view, &GridView::cellClicked);
+    QSignalSpy moved(&view, &GridView::mouseMoved);
+    const int x = view.columnViewportPosition(2) + 10;
+
+    EXPECT_EQ(view.indexAt(QPoint(x, 3)), view.gridModel()->index(0, 1)); // the merged title
+    EXPECT_EQ(view.indexAt(QPoint(x, view.rowHeight(0) + 3)), view.gridModel()->index(1, 2));
+    QTest::mouseMove(view.viewport(), QPoint(x, view.rowHeight(0) + 3));
+    ASSERT_FALSE(moved.isEmpty());
+    EXPECT_EQ(moved.last().at(0).toInt(), 1);
+
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(x, view.rowHeight(0) + 3));
+    EXPECT_EQ(clicked.last(), (QVariantList{1, 2, true}));
+    EXPECT_EQ(view.verticalScrollBar()->value(), 300); // a fixed cell is in sight already
+
+    // Just below the band: the data row drawn there, not one hidden under the band.
+    const int below = bandHeight() + 2;
+    const int row = view.rowAt(below);
+    EXPECT_EQ(row, (300 + below) / view.rowHeight(row));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(x, below));
+    EXPECT_EQ(clicked.last(), (QVariantList{row, 2, true}));
+    EXPECT_EQ(view.visualRect(view.gridModel()->index(0, 2)).top(), 0);
+}
+
+TEST_F(FrozenRowsTest, DoubleClickInTheBandEditsTheFixedCell)
+{
+    scrollTo(0, 300);
+    QSignalSpy edited(&view, &GridView::cellEdited);
+    const QPoint inBand(view.columnViewportPosition(2) + 10, view.rowHeight(0) + 3);
+    // A real double click begins with a whole click.
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, inBand);
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, inBand);
+    auto *editor = view.findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->geometry().contains(inBand)); // over the cell in the band, not off screen
+    editor->setText(QStringLiteral("数量"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid.text(1, 2), QStringLiteral("数量"));
+    ASSERT_EQ(edited.size(), 1);
+    EXPECT_EQ(edited.at(0), (QVariantList{1, 2}));
+}
+
+TEST_F(FrozenRowsTest, ColumnBordersAreDraggedInTheBand)
+{
+    scrollTo(0, 300);
+    const int border = view.columnViewportPosition(2) + view.columnWidth(2);
+    const int y = view.rowHeight(0) + 3;
+    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, QPoint(border, y));
+    QTest::mouseMove(view.viewport(), QPoint(border - 30, y));
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, QPoint(border - 30, y));
+    EXPECT_EQ(grid.columnWidth(2), 120);
+}
+
+TEST_F(FrozenRowsTest, ActiveCellIsNotLeftUnderTheBand)
+{
+    scrollTo(0, 300);
+    const int hidden = view.rowAt(1); // drawn over by the band
+    grid.setActiveCell(hidden, 2);
+    QCoreApplication::processEvents();
+    EXPECT_GE(view.visualRect(view.gridModel()->index(hidden, 2)).top(), bandHeight());
+
+    view.setFocus();
+    const int before = grid.activeRow();
+    QTest::keyClick(&view, Qt::Key_Up);
+    EXPECT_EQ(grid.activeRow(), before - 1);
+    EXPECT_GE(view.visualRect(view.gridModel()->index(before - 1, 2)).top(), bandHeight());
 }
 
 } // namespace

@@ -1,7 +1,10 @@
+#include "contracts/widgets/celltextfit.h"
+#include "contracts/widgets/gridqt.h"
 #include "contracts/widgets/qttextmeasure.h"
 
 #include "widgettestsupport.h"
 
+#include <QFontMetricsF>
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,6 +25,106 @@ TEST(QtTextMeasure, WrappedTextNeedsMoreLinesInNarrowCells)
     EXPECT_GE(narrow, 3 * (oneLine - QtTextMeasure::CellPadding));
     EXPECT_EQ(unwrapped, oneLine);
     EXPECT_GT(measure.textHeight(QStringLiteral("a\nb"), font, 400, false), oneLine);
+}
+
+TEST(CellTextFit, OnlyBlanksAndCjkCharactersAreBreakOpportunities)
+{
+    const std::vector<std::pair<QString, bool>> cases = {
+        {QStringLiteral("¥1234.50"), true},   {QStringLiteral("0.00%"), true},
+        {QStringLiteral("600×300×30"), true}, {QStringLiteral("m²"), true},
+        {QStringLiteral("Excel"), true},      {QStringLiteral("12.5 m"), false},
+        {QStringLiteral("工程量"), false},    {QStringLiteral("A，B"), false},
+    };
+    for (const auto &[text, unbreakable] : cases)
+        EXPECT_EQ(CellTextFit::isUnbreakable(text), unbreakable) << text.toStdString();
+}
+
+// Widths and heights are given relative to the text's own size, so the cases hold for any font installed.
+struct FitCase {
+    const char *name;
+    QString text;
+    double width; // times the text's width at full size
+    double lines; // height in lines of the smallest size; 0 is unlimited
+    bool wrap;
+    bool natural;
+    int lineCount;   // of a fitted layout; 0 is more than one
+    bool shrunkOnly; // one line above the smallest size
+    bool elided;
+};
+
+class CellTextFitCases : public ::testing::Test
+{
+protected:
+    QApplication &app = testApplication();
+    QFont font = GridQt::font({QStringLiteral("微软雅黑"), 12, false});
+};
+
+TEST_F(CellTextFitCases, NumbersShrinkBeforeTheyBreakAndCaptionsBeforeTheyWrap)
+{
+    const QString description = QStringLiteral("场地厚度在正负30cm以内的挖填找平，清除杂草");
+    const std::vector<FitCase> cases = {
+        {"number that fits", QStringLiteral("12.50"), 1.05, 0, true, true, 0, false, false},
+        {"number in a narrow column", QStringLiteral("12.50"), 0.85, 0, true, false, 1, true, false},
+        {"percentage in a narrow column", QStringLiteral("0.00%"), 0.8, 3, true, false, 1, true, false},
+        {"money in a narrow single-line cell", QStringLiteral("¥1234.50"), 0.75, 1, false, false, 1, true,
+         false},
+        {"long number in a tall cell", QStringLiteral("¥123456789.50"), 0.3, 0, true, false, 0, false, false},
+        {"long number in a short cell", QStringLiteral("¥123456789.50"), 0.3, 1.5, true, false, 1, false,
+         true},
+        {"caption in a narrow column", QStringLiteral("工程量"), 0.8, 1, false, false, 1, true, false},
+        {"caption in a tall narrow column", QStringLiteral("取材标准及施工说明"), 0.4, 2, false, false, 2,
+         false, false},
+        {"caption in a short narrow column", QStringLiteral("取材标准及施工说明"), 0.4, 1, false, false, 1,
+         false, true},
+        {"wrapped description", description, 0.3, 0, true, true, 0, false, false},
+    };
+    const QFont smallest = CellTextFit::scaled(font, CellTextFit::MinimumScale);
+    for (const FitCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const qreal width = c.width * QFontMetricsF(font).horizontalAdvance(c.text);
+        const qreal height = c.lines > 0 ? c.lines * CellTextFit::lineHeight(smallest) : 1e6;
+        const CellTextFit::Layout layout = CellTextFit::fit(c.text, font, width, height, c.wrap);
+        EXPECT_EQ(layout.natural, c.natural);
+        if (layout.natural)
+            continue;
+        if (c.lineCount > 0) {
+            EXPECT_EQ(layout.lines.size(), c.lineCount);
+        } else {
+            EXPECT_GT(layout.lines.size(), 1);
+        }
+        EXPECT_EQ(layout.elided, c.elided);
+        EXPECT_EQ(layout.scale > CellTextFit::MinimumScale && layout.scale < 1, c.shrunkOnly) << layout.scale;
+        if (!c.elided) {
+            EXPECT_EQ(layout.lines.join(QString()), c.text); // nothing lost, nothing added
+        }
+        const QFontMetricsF metrics(CellTextFit::scaled(font, layout.scale));
+        const qreal room = CellTextFit::fittedArea(QRectF(0, 0, width, height)).width();
+        for (const QString &line : layout.lines)
+            EXPECT_LE(metrics.horizontalAdvance(line), room) << line.toStdString();
+    }
+}
+
+// A row fitted to its text is tall enough for the text to be painted whole in it.
+TEST_F(CellTextFitCases, MeasuredHeightHoldsThePaintedLines)
+{
+    const QtTextMeasure measure;
+    const GridFont gridFont{QStringLiteral("微软雅黑"), 12, false};
+    const int oneLine = measure.textHeight(QStringLiteral("园"), gridFont, 400, true);
+    for (const QString &text :
+         {QStringLiteral("0.00%"), QStringLiteral("¥2381.13"), QStringLiteral("¥123456789.50")}) {
+        const int natural = int(QFontMetricsF(font).horizontalAdvance(text));
+        for (const int cellWidth : {natural / 3, natural * 3 / 4, natural + 20}) {
+            SCOPED_TRACE(text.toStdString() + " in " + std::to_string(cellWidth));
+            const int rowHeight = measure.textHeight(text, gridFont, cellWidth, true);
+            const QRectF area = CellTextFit::textArea(
+                QRectF(0, 0, cellWidth - CellTextFit::GridLine, rowHeight - CellTextFit::GridLine));
+            EXPECT_EQ(area.width(), CellTextFit::textWidth(cellWidth));
+            const CellTextFit::Layout layout =
+                CellTextFit::fit(text, font, area.width(), area.height(), true);
+            EXPECT_FALSE(layout.elided);
+            EXPECT_EQ(rowHeight > oneLine, !layout.natural && layout.lines.size() > 1);
+        }
+    }
 }
 
 } // namespace

@@ -23,6 +23,8 @@ function(plotwright_add_test name)
   target_compile_definitions(${name} PRIVATE
     PLOTWRIGHT_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     PLOTWRIGHT_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data")
+  # Tests read the bundled library and pictures next to their executable.
+  add_dependencies(${name} plotwright_resources)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

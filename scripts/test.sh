@@ -12,4 +12,4 @@ bash "$root/scripts/build.sh" "$root/build"
 bash "$root/scripts/build.sh" "$root/build-asan" -DPLOTWRIGHT_SANITIZE=ON \
   -DPLOTWRIGHT_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
 (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --output-on-failure -j"$jobs")
+  LSAN_OPTIONS="suppressions=$root/tests/lsan.supp" ctest --output-on-failure -j"$jobs")

@@ -60,6 +60,22 @@ void loadRows(Grid &grid, int rows)
         writeRow(grid, row);
 }
 
+// A shown view over a table of 10,000 loaded rows; the grid outlives the view.
+struct ShownTable {
+    ShownTable()
+    {
+        prepareGrid(grid);
+        loadRows(grid, 10'000);
+        view.resize(1000, 700);
+        view.setGrid(&grid);
+        view.show();
+        QCoreApplication::processEvents();
+    }
+    QApplication &app = application(); // before any widget
+    Grid grid;
+    GridView view;
+};
+
 void BM_LoadRowsIntoShownView(benchmark::State &state)
 {
     application();
@@ -79,15 +95,8 @@ BENCHMARK(BM_LoadRowsIntoShownView)->Arg(10'000)->Unit(benchmark::kMillisecond);
 // Each insert is a signal of its own, as when the user adds items one by one.
 void BM_InsertRowsOneByOneInTheMiddle(benchmark::State &state)
 {
-    application();
-    Grid grid;
-    prepareGrid(grid);
-    loadRows(grid, 10'000);
-    GridView view;
-    view.resize(1000, 700);
-    view.setGrid(&grid);
-    view.show();
-    QCoreApplication::processEvents();
+    ShownTable table;
+    Grid &grid = table.grid;
     for (auto _ : state) {
         for (int i = 0; i < state.range(0); ++i) {
             const int row = grid.rowCount() / 2;
@@ -101,15 +110,8 @@ BENCHMARK(BM_InsertRowsOneByOneInTheMiddle)->Arg(200)->Unit(benchmark::kMillisec
 
 void BM_ScrollThroughAllRows(benchmark::State &state)
 {
-    application();
-    Grid grid;
-    prepareGrid(grid);
-    loadRows(grid, 10'000);
-    GridView view;
-    view.resize(1000, 700);
-    view.setGrid(&grid);
-    view.show();
-    QCoreApplication::processEvents();
+    ShownTable table;
+    GridView &view = table.view;
     QScrollBar *bar = view.verticalScrollBar();
     for (auto _ : state) {
         for (int value = bar->minimum(); value <= bar->maximum(); value += view.viewport()->height()) {
@@ -124,15 +126,8 @@ BENCHMARK(BM_ScrollThroughAllRows)->Unit(benchmark::kMillisecond);
 // Wheel-sized steps: only the uncovered strip (and the band of fixed rows over it) is drawn again.
 void BM_ScrollInSmallSteps(benchmark::State &state)
 {
-    application();
-    Grid grid;
-    prepareGrid(grid);
-    loadRows(grid, 10'000);
-    GridView view;
-    view.resize(1000, 700);
-    view.setGrid(&grid);
-    view.show();
-    QCoreApplication::processEvents();
+    ShownTable table;
+    GridView &view = table.view;
     QScrollBar *bar = view.verticalScrollBar();
     for (auto _ : state) {
         for (int step = 1; step <= state.range(0); ++step) {

@@ -9,7 +9,9 @@ PACKAGES=(
   libxlsxwriter-dev libfreexl-dev libzip-dev libpugixml-dev
   nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-noto-cjk poppler-utils
+  xvfb xauth fonts-noto-cjk fonts-wqy-zenhei poppler-utils
+  qt6-translations-l10n
+  libreoffice-calc-nogui libreoffice-writer-nogui python3-openpyxl
   locales
 )
 

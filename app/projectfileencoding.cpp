@@ -1,23 +1,19 @@
 #include "projectfileencoding.h"
 
+#include "estimate/lineends.h"
+
 namespace ProjectFileEncoding {
 
 QByteArray encode(QStringView documentText)
 {
-    QByteArray bytes("\xEF\xBB\xBF");
-    QByteArray body = documentText.toUtf8();
-    body.replace("\n", "\r\n");
-    bytes += body;
-    return bytes;
+    return QByteArrayLiteral("\xEF\xBB\xBF") + LineEnds::toUtf8WithCrLf(documentText);
 }
 
 QString decode(QByteArrayView bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
-    QString text = QString::fromUtf8(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
+    return LineEnds::crLfToLf(QString::fromUtf8(bytes));
 }
 
 } // namespace ProjectFileEncoding

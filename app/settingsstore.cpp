@@ -2,6 +2,8 @@
 
 #include "profilefile.h"
 
+#include "estimate/lineends.h"
+
 #include <QDateTime>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -91,8 +93,7 @@ bool writeMainLibrary(const QString &path, const QString &text)
     QString body = text;
     if (body.startsWith(QChar(0xFEFF)))
         body.remove(0, 1);
-    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    body.replace(u'\n', QStringLiteral("\r\n"));
+    body = LineEnds::lfToCrLf(LineEnds::crLfToLf(std::move(body)));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

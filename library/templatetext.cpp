@@ -1,5 +1,7 @@
 #include "templatetext.h"
 
+#include "estimate/lineends.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -17,15 +19,12 @@ QString TemplateText::decode(const QByteArray &bytes)
     QString text = QString::fromUtf8(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
+    return LineEnds::crLfToLf(std::move(text));
 }
 
 QByteArray TemplateText::encode(const QString &text)
 {
-    QString lines = text;
-    lines.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return QByteArrayLiteral("\xEF\xBB\xBF") + lines.toUtf8();
+    return QByteArrayLiteral("\xEF\xBB\xBF") + LineEnds::toUtf8WithCrLf(text);
 }
 
 bool TemplateText::write(const QString &path, const QString &text, QString *error)

@@ -9,9 +9,12 @@ QString ReadAttributeText(QStringView text, QStringView key, qsizetype from)
     if (from > text.size())
         return QString();
     const qsizetype b = text.indexOf(key, from);
-    if (b < 0)
-        return QString();
-    const qsizetype open = text.indexOf(u'"', b + 1);
+    return b < 0 ? QString() : AttributeTextAt(text, b);
+}
+
+QString AttributeTextAt(QStringView text, qsizetype keyPosition)
+{
+    const qsizetype open = text.indexOf(u'"', keyPosition + 1);
     if (open < 0)
         return QString();
     const qsizetype q1 = open + 1;

@@ -12,6 +12,9 @@
 // "=") at or after `from`; empty when the key or a quote is missing.
 QString ReadAttributeText(QStringView text, QStringView key, qsizetype from = 0);
 
+// The same text for a key already found at `keyPosition`.
+QString AttributeTextAt(QStringView text, qsizetype keyPosition);
+
 // The leading number of that text as a float, divided by 100 when the text
 // holds a "%".
 float ReadAttributeNumber(QStringView text, QStringView key, qsizetype from = 0);

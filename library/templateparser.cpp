@@ -7,17 +7,42 @@ namespace {
 // Length of "</construction>" minus one: the item block ends on its '>'.
 constexpr qsizetype ConstructionCloseLast = 14;
 
+// The first occurrence of one key at or after a start that never moves back:
+// the previous answer holds until the start passes it, so a key missing from
+// the rest of the text is looked for once, not once per start.
+class ForwardFinder
+{
+public:
+    ForwardFinder(QStringView text, QStringView key) : m_text(text), m_key(key) {}
+
+    qsizetype indexOf(qsizetype from)
+    {
+        if (m_from < 0 || from < m_from || (m_found >= 0 && m_found < from)) {
+            m_from = from;
+            m_found = m_text.indexOf(m_key, from);
+        }
+        return m_found;
+    }
+
+private:
+    QStringView m_text;
+    QStringView m_key;
+    qsizetype m_from = -1;
+    qsizetype m_found = -1;
+};
+
 // Walks the item blocks category by category. A construction is looked for
 // from where the last one was found, so one lying between two categories
 // belongs to the next. `visit(p, c, block)` gets the category's and the item's
 // positions in the text and the item block.
 template <typename Visit> void visitItemBlocks(QStringView text, Visit visit)
 {
+    ForwardFinder constructions(text, u"<construction");
     qsizetype p = text.indexOf(u"<project");
     qsizetype mark = p;
     while (p >= 0) {
         const qsizetype pend = text.indexOf(u"</project>", p);
-        qsizetype c = mark < 0 ? -1 : text.indexOf(u"<construction", mark);
+        qsizetype c = mark < 0 ? -1 : constructions.indexOf(mark);
         while (c >= 0 && c < pend) {
             const qsizetype close = text.indexOf(u"</construction>", c);
             // An item without its end cannot be delimited: the reading stops there.
@@ -25,7 +50,7 @@ template <typename Visit> void visitItemBlocks(QStringView text, Visit visit)
                 return;
             const qsizetype cend = close + ConstructionCloseLast;
             visit(p, c, text.mid(c, cend - c + 1));
-            c = text.indexOf(u"<construction", cend);
+            c = constructions.indexOf(cend);
             mark = c;
         }
         if (pend < 0)
@@ -35,29 +60,54 @@ template <typename Visit> void visitItemBlocks(QStringView text, Visit visit)
 }
 
 // The attributes of the category at `p` are searched on to the end of the
-// text; they are read once per category because that search can be long.
-struct CategoryFields {
-    qsizetype position = -1;
-    QString id;
-    QString name;
-    QString kind;
-
-    void readAt(QStringView text, qsizetype p, bool withId)
+// text, so a key no category writes (our writer never writes id=) would be
+// looked for to the end once per category; the finders answer it once.
+class CategoryFields
+{
+public:
+    explicit CategoryFields(QStringView text)
+        : m_text(text), m_id(text, u"id="), m_name(text, u"name="), m_kind(text, u"kind=")
     {
-        if (p == position)
+    }
+
+    void readAt(qsizetype p, bool withId)
+    {
+        if (p == m_position)
             return;
-        position = p;
-        id = withId ? ReadAttributeText(text, u"id=", p) : QString();
-        name = ReadAttributeText(text, u"name=", p);
-        kind = ReadAttributeText(text, u"kind=", p);
+        m_position = p;
+        m_values[0] = withId ? valueAt(m_id.indexOf(p), 0) : QString();
+        m_values[1] = valueAt(m_name.indexOf(p), 1);
+        m_values[2] = valueAt(m_kind.indexOf(p), 2);
     }
 
     void fill(QuotaItem &item) const
     {
-        item.categoryId = id;
-        item.categoryName = name;
-        item.categoryKind = kind;
+        item.categoryId = m_values[0];
+        item.categoryName = m_values[1];
+        item.categoryKind = m_values[2];
     }
+
+private:
+    // Categories that find the same occurrence read the same value.
+    QString valueAt(qsizetype keyPosition, int field)
+    {
+        if (keyPosition < 0)
+            return QString();
+        if (keyPosition != m_keyPositions[field]) {
+            m_keyPositions[field] = keyPosition;
+            m_keyValues[field] = AttributeTextAt(m_text, keyPosition);
+        }
+        return m_keyValues[field];
+    }
+
+    QStringView m_text;
+    ForwardFinder m_id;
+    ForwardFinder m_name;
+    ForwardFinder m_kind;
+    qsizetype m_position = -1;
+    QString m_values[3];
+    qsizetype m_keyPositions[3] = {-1, -1, -1};
+    QString m_keyValues[3];
 };
 
 // The opening tag of the first <brand in the block, without "<brand" and ">".
@@ -75,10 +125,10 @@ QStringView brandText(QStringView block)
 QList<QuotaItem> TemplateParser::readItems(QStringView text)
 {
     QList<QuotaItem> items;
-    CategoryFields category;
+    CategoryFields category(text);
     visitItemBlocks(text, [&](qsizetype p, qsizetype, QStringView block) {
         QuotaItem item;
-        category.readAt(text, p, true);
+        category.readAt(p, true);
         category.fill(item);
         item.itemId = ReadAttributeText(block, u"id=");
         item.itemName = ReadAttributeText(block, u"name=");
@@ -98,10 +148,10 @@ QList<QuotaItem> TemplateParser::readItems(QStringView text)
 QList<QuotaItem> TemplateParser::readItemsOnly(QStringView text)
 {
     QList<QuotaItem> items;
-    CategoryFields category;
+    CategoryFields category(text);
     visitItemBlocks(text, [&](qsizetype p, qsizetype c, QStringView block) {
         QuotaItem item;
-        category.readAt(text, p, false);
+        category.readAt(p, false);
         category.fill(item);
         // These values come from the first occurrence after the item's start in the whole text.
         item.itemName = ReadAttributeText(text, u"name=", c);
@@ -200,4 +250,3 @@ void TemplateParser::readLines(QStringView block, BrandData &brand)
         m = block.indexOf(u"<mt", q + 1);
     }
 }
-

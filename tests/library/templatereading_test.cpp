@@ -297,3 +297,48 @@ TEST_F(TemplateReading, ItemsOnlyKeepsPermissionAndSkipsTheAcceptanceTest)
 }
 
 } // namespace
+
+// A category key is searched from the category to the end of the text: a category
+// lacking one takes the next occurrence, wherever it is, and the last ones find none.
+TEST(TemplateCategories, KeysAreSearchedOnPastTheCategory)
+{
+    const QString text =
+        QStringLiteral(R"(<project name="一" kind="k1"><construction name="a"></construction></project>)"
+                       R"(<project kind="k2"><construction name="b"></construction></project>)"
+                       R"(<project name="三" id="7"><construction name="c"></construction></project>)"
+                       R"(<project id="8"><construction></construction></project>)"
+                       R"(<project><construction name="e"></construction></project>)");
+    const struct {
+        const char16_t *id;
+        const char16_t *name;
+        const char16_t *kind;
+    } expected[] = {
+        {u"7", u"一", u"k1"}, {u"7", u"b", u"k2"}, {u"7", u"三", u""}, {u"8", u"e", u""}, {u"", u"e", u""}};
+    const QList<QuotaItem> items = TemplateParser::readItems(text);
+    ASSERT_EQ(items.size(), qsizetype(std::size(expected)));
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(items.at(i).categoryId, QStringView(expected[i].id));
+        EXPECT_EQ(items.at(i).categoryName, QStringView(expected[i].name));
+        EXPECT_EQ(items.at(i).categoryKind, QStringView(expected[i].kind));
+    }
+    const QList<QuotaItem> only = TemplateParser::readItemsOnly(text);
+    ASSERT_EQ(only.size(), items.size());
+    for (qsizetype i = 0; i < only.size(); ++i) {
+        EXPECT_TRUE(only.at(i).categoryId.isEmpty());
+        EXPECT_EQ(only.at(i).categoryName, items.at(i).categoryName);
+    }
+}
+
+// Items are looked for from the last one found, also across categories that hold none.
+TEST(TemplateCategories, EmptyCategoriesLeadToTheNextItem)
+{
+    QString text = QStringLiteral(R"(<project name="空1"></project><project name="空2"></project>)");
+    text += QStringLiteral(R"(<project name="满"><construction name="x"></construction></project>)");
+    for (int n = 0; n < 50; ++n)
+        text += QStringLiteral(R"(<project name="尾%1"></project>)").arg(n);
+    const QList<QuotaItem> items = TemplateParser::readItems(text);
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_EQ(items.first().itemName, u"x");
+    EXPECT_EQ(items.first().categoryName, u"满");
+}

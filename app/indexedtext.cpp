@@ -6,8 +6,22 @@
 
 IndexedText::IndexedText(QStringView text) : m_text(text)
 {
-    for (qsizetype q = text.indexOf(u'"'); q >= 0; q = text.indexOf(u'"', q + 1))
-        m_quotes.append(q);
+    const char16_t *data = text.utf16();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        switch (data[i]) {
+        case u'"':
+            m_quotes.append(i);
+            break;
+        case u'=':
+            m_equals.append(i);
+            break;
+        case u'<':
+            m_opens.append(i);
+            break;
+        default:
+            break;
+        }
+    }
 }
 
 qsizetype IndexedText::indexOf(QStringView key, qsizetype from)
@@ -41,19 +55,38 @@ float IndexedText::attributeNumber(QStringView key, qsizetype from)
     return v;
 }
 
-// Overlapping occurrences are kept: indexOf from any start may land on them.
 const QList<qsizetype> &IndexedText::positionsOf(QStringView key)
 {
-    const QString name = key.toString();
-    auto it = m_positions.find(name);
-    if (it != m_positions.end())
-        return it.value();
+    for (const KeyPositions &known : m_positions) {
+        if (known.key == key)
+            return known.positions;
+    }
+    m_positions.push_back({key.toString(), findAll(key)});
+    return m_positions.back().positions;
+}
+
+// Overlapping occurrences are kept: indexOf from any start may land on them.
+QList<qsizetype> IndexedText::findAll(QStringView key) const
+{
     QList<qsizetype> positions;
-    if (!key.isEmpty()) {
+    const qsizetype length = key.size();
+    if (length == 0)
+        return positions;
+    if (key.back() == u'=') {
+        for (qsizetype e : m_equals) {
+            if (e + 1 >= length && m_text.sliced(e + 1 - length, length) == key)
+                positions.append(e + 1 - length);
+        }
+    } else if (key.front() == u'<') {
+        for (qsizetype s : m_opens) {
+            if (s + length <= m_text.size() && m_text.sliced(s, length) == key)
+                positions.append(s);
+        }
+    } else {
         for (qsizetype p = m_text.indexOf(key); p >= 0; p = m_text.indexOf(key, p + 1))
             positions.append(p);
     }
-    return m_positions.insert(name, positions).value();
+    return positions;
 }
 
 qsizetype IndexedText::firstAtOrAfter(const QList<qsizetype> &positions, qsizetype from)

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringView>
+
+#include <vector>
 
 // Answers the searches of the attribute readers over one text from sorted
 // lists of positions, so that many lookups from many start positions cost one
@@ -21,10 +22,20 @@ public:
     float attributeNumber(QStringView key, qsizetype from);
 
 private:
+    struct KeyPositions {
+        QString key;
+        QList<qsizetype> positions;
+    };
+
     const QList<qsizetype> &positionsOf(QStringView key);
+    QList<qsizetype> findAll(QStringView key) const;
     static qsizetype firstAtOrAfter(const QList<qsizetype> &positions, qsizetype from);
 
     QStringView m_text;
     QList<qsizetype> m_quotes;
-    QHash<QString, QList<qsizetype>> m_positions;
+    // Every attribute key ends in '=' and every tag starts with '<': their
+    // occurrences are found among these few positions, not in the whole text.
+    QList<qsizetype> m_equals;
+    QList<qsizetype> m_opens;
+    std::vector<KeyPositions> m_positions;
 };

@@ -84,11 +84,11 @@ void readMtLines(QStringView room, IndexedText &index, qsizetype k, qsizetype f,
     qsizetype m = index.indexOf(u"<mt", k);
     while (m >= 0 && m < f) {
         const qsizetype s = endOrSize(room, room.indexOf(u"/>", m));
-        const MtLine line = ReadMtLine(room.sliced(m, s - m));
+        MtLine line = ReadMtLine(room.sliced(m, s - m));
         if (line.isMachine())
-            b.machines.append(line);
+            b.machines.append(std::move(line));
         else
-            b.materials.append(line);
+            b.materials.append(std::move(line));
         m = index.indexOf(u"<mt", s);
     }
 }
@@ -105,7 +105,7 @@ QList<ConstructItem> readItems(QStringView room, IndexedText &index)
         item.categoryKind = index.attributeText(u"kind=", k);
         readBrand(index, k, item.brand);
         readMtLines(room, index, k, f, item.brand);
-        items.append(item);
+        items.append(std::move(item));
         k = index.indexOf(u"<construction", f);
     }
     return items;

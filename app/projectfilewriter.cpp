@@ -1,3 +1,6 @@
+// Every concatenation below is sized once and appended once.
+#define QT_USE_QSTRINGBUILDER
+
 #include "projectfilewriter.h"
 
 #include "projectfileencoding.h"
@@ -9,6 +12,9 @@
 namespace {
 
 const QString LF = QStringLiteral("\n");
+
+// About the text of an item with its lines, so that the text is seldom moved while it grows.
+constexpr qsizetype ApproximateRowLength = 1024;
 
 // The value written for a head field: a label still standing in the form
 // means empty, the name is never left empty, and no head value holds a space.
@@ -167,8 +173,10 @@ void appendRows(QString &out, const QList<EstimateRow> &rows)
 QString ComposeProjectText(const ProjectInfo &info, const RateSettings &rates, const PageSettings &page,
                            const QList<EstimateRow> &rows)
 {
-    QString out = QStringLiteral("<?xml version='1.0' encoding='utf-8'?>\n<root>\n"
-                                 "   <version>Quillary20161009</version>");
+    QString out;
+    out.reserve(ApproximateRowLength * rows.size());
+    out += QStringLiteral("<?xml version='1.0' encoding='utf-8'?>\n<root>\n"
+                          "   <version>Quillary20161009</version>");
     appendHead(out, info);
     out += LF + QStringLiteral("   <Item>");
     appendRate(out, rates);

@@ -12,7 +12,7 @@ namespace {
 // quotes and their overlaps occur often.
 QString randomText(std::mt19937 &rng, int length)
 {
-    static const char16_t alphabet[] = u"ab=\"%1.5 <>";
+    static const char16_t alphabet[] = u"ab=\"%1.5 <>/";
     std::uniform_int_distribution<int> pick(0, int(std::size(alphabet)) - 2);
     QString text;
     for (int i = 0; i < length; ++i)
@@ -23,7 +23,9 @@ QString randomText(std::mt19937 &rng, int length)
 TEST(IndexedText, AnswersLikeTheDirectSearches)
 {
     std::mt19937 rng(20240501);
-    const QStringView keys[] = {u"a=", u"aa", u"b", u"ab=", u"\"", u"<a"};
+    // Keys ending in '=' and starting with '<' are found through the index of those characters.
+    const QStringView keys[] = {u"a=", u"aa",   u"b",  u"ab=",  u"\"", u"<a", u"=",
+                                u"<",  u"a=a=", u"<<", u"</a>", u"/>", u"=a"};
     for (int round = 0; round < 300; ++round) {
         const QString text = randomText(rng, round % 60);
         IndexedText index(text);

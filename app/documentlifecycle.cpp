@@ -116,6 +116,10 @@ void DocumentLifecycle::applyDocument(const ProjectDocument &document, const QSt
     // The room list of the left pane shows this project's rooms only.
     c.shared().roomNames.clear();
     for (const ProjectRoom &room : document.rooms) {
+        if (!m_tablesFilled) {
+            fillEstimateOnly(room);
+            continue;
+        }
         table.addRoom(room.room);
         for (const ConstructItem &item : room.items)
             table.insertItem(c.estimate().rowCount() - 1 + BudgetTable::TableHeaderRows, item);
@@ -131,6 +135,15 @@ void DocumentLifecycle::applyDocument(const ProjectDocument &document, const QSt
     c.document().modified = false;
     c.document().currentProjectPath = path;
     c.document().pendingOperation = PendingOperation::None;
+}
+
+// The same rows and sums as inserting each item through the table, without the grids.
+void DocumentLifecycle::fillEstimateOnly(const ProjectRoom &room)
+{
+    AppContext &c = m_context;
+    c.estimate().appendRoomWithItems(room.room, room.items, c.settings().rates, c.document());
+    c.shared().lastRoomName = room.room.name;
+    c.shared().roomNames.append(room.room.name);
 }
 
 QString DocumentLifecycle::withProjectExtension(const QString &path)

@@ -10,6 +10,7 @@
 
 class AppContext;
 struct ProjectDocument;
+struct ProjectRoom;
 
 // New, open, save, drop, command line and close of the one open project,
 // without windows: the desktop shows the dialogs and calls these.
@@ -47,6 +48,9 @@ public:
 
     explicit DocumentLifecycle(AppContext &context);
 
+    // Commands that show no table leave the grids empty and fill the estimate alone.
+    void setTablesFilled(bool filled) { m_tablesFilled = filled; }
+
     // Runs the guard with the context's prompter; true to proceed.
     bool confirmUnsavedChanges(const SavePathChooser &choosePath);
 
@@ -75,5 +79,8 @@ public:
     static std::optional<QString> commandLineProject(const QString &commandLine);
 
 private:
+    void fillEstimateOnly(const ProjectRoom &room);
+
     AppContext &m_context;
+    bool m_tablesFilled = true;
 };

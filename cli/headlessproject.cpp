@@ -2,9 +2,10 @@
 
 #include <QCoreApplication>
 
-HeadlessProject::HeadlessProject()
+HeadlessProject::HeadlessProject(Tables tables)
     : m_context(AppFolders(m_documents.path(), QCoreApplication::applicationDirPath()))
 {
+    m_lifecycle.setTablesFilled(tables == Tables::Filled);
     m_context.folders().createMissingFolders();
     m_context.setUpGrids();
 }

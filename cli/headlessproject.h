@@ -11,7 +11,10 @@
 class HeadlessProject
 {
 public:
-    HeadlessProject();
+    // Commands that print no table skip filling the grids.
+    enum class Tables { Filled, Skipped };
+
+    explicit HeadlessProject(Tables tables = Tables::Filled);
 
     // Reads a project; on failure one line goes to err and the answer is false.
     bool open(const QString &path, const char *command, QTextStream &err);

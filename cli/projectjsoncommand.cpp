@@ -12,7 +12,7 @@ int runProjectJson(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "json: usage: json PROJECT.gzj\n";
         return ExitBadInput;
     }
-    HeadlessProject project;
+    HeadlessProject project(HeadlessProject::Tables::Skipped);
     if (!project.open(parsed->paths.first(), "json", err))
         return ExitBadInput;
     AppContext &c = project.context();

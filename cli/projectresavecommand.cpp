@@ -11,7 +11,7 @@ int runProjectResave(const QStringList &args, QTextStream &, QTextStream &err)
         err << "resave: usage: resave IN.gzj OUT.gzj\n";
         return ExitBadInput;
     }
-    HeadlessProject project;
+    HeadlessProject project(HeadlessProject::Tables::Skipped);
     if (!project.open(parsed->paths.at(0), "resave", err))
         return ExitBadInput;
     const ProjectSaveResult saved = project.lifecycle().saveProject(parsed->paths.at(1));

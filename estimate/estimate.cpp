@@ -1,5 +1,6 @@
 #include "estimate.h"
 
+#include "categoryruns.h"
 #include "celltext.h"
 #include "numberedit.h"
 #include "numbertext.h"
@@ -83,14 +84,7 @@ EstimateChange Estimate::insertItem(int requestedIndex, const ConstructItem &ite
         m_idle = wasIdle;
         return {};
     }
-    EstimateRow row;
-    row.kind = ConstructKindText;
-    row.item = item;
-    Pricing::applyRatesOnInsert(row.item.brand, rates, document.pendingOperation);
-    row.costs = Pricing::priceRow(row.item.brand);
-    m_rows.insert(place.index, row);
-    addToSums(place.index, place.room);
-    refreshTotals();
+    insertRow(place, item, rates, document);
     m_idle = true;
 
     EstimateChange change;
@@ -103,6 +97,35 @@ EstimateChange Estimate::insertItem(int requestedIndex, const ConstructItem &ite
     change.roomRows = {place.room};
     change.totalsChanged = true;
     return change;
+}
+
+void Estimate::insertRow(const InsertPlace &place, const ConstructItem &item, const RateSettings &rates,
+                         const DocumentState &document)
+{
+    EstimateRow row;
+    row.kind = ConstructKindText;
+    row.item = item;
+    Pricing::applyRatesOnInsert(row.item.brand, rates, document.pendingOperation);
+    row.costs = Pricing::priceRow(row.item.brand);
+    m_rows.insert(place.index, std::move(row));
+    addToSums(place.index, place.room);
+    refreshTotals();
+}
+
+void Estimate::appendRoomWithItems(const RoomData &room, const QList<ConstructItem> &items,
+                                   const RateSettings &rates, DocumentState &document)
+{
+    appendRoom(room);
+    CategoryRuns runs;
+    runs.startRoom(rowCount() - 1);
+    for (const ConstructItem &item : items) {
+        document.modified = true;
+        m_idle = false;
+        const InsertPlace place = runs.placeFor(item.categoryKind);
+        insertRow(place, item, rates, document);
+        runs.inserted(place, item.categoryKind);
+        m_idle = true;
+    }
 }
 
 CellEdit Estimate::editCell(int index, int column, const QString &text)
@@ -237,7 +260,8 @@ bool Estimate::renameRoom(int index, const QString &name)
 
 bool Estimate::moveRows(int first, int count, int destination)
 {
-    if (count <= 0 || first < 0 || first + count > rowCount() || destination < 0 || destination > rowCount() - count)
+    if (count <= 0 || first < 0 || first + count > rowCount() || destination < 0 ||
+        destination > rowCount() - count)
         return false;
     const QList<EstimateRow> moved = m_rows.mid(first, count);
     m_rows.remove(first, count);

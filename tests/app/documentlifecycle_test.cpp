@@ -293,3 +293,55 @@ TEST_F(ContextTest, DroppingAProjectAsksFirstWhenModified)
 }
 
 } // namespace
+
+namespace {
+
+// Rooms with category groups in mixed case and an item rate, as files of other versions hold them.
+const QString MixedGroups = QStringLiteral(
+    R"(<rate Profit="5%" Loss="2%" Tax="3%"/>)"
+    R"(<room name="前院"><construction name="a" kind="Ab"><brand num="2" material="3" loss="1%"></brand></construction>)"
+    R"(<construction name="b" kind="ab"><brand num="1" laborcost="4"></brand></construction>)"
+    R"(<construction name="c" kind="AB"><brand num="5" machine="1.5"></brand></construction>)"
+    R"(<construction name="d" kind="Ab"><brand num="1" material="0.1"></brand></construction></room>)"
+    R"(<room name="后院"><construction name="e" kind=""></construction><construction name="f" kind="x">)"
+    R"(</construction><construction name="g" kind=""></construction></room>)");
+
+// A command that prints no table fills the estimate alone, with the same rows, sums and state.
+TEST(DocumentLifecycleTables, SkippingTheTablesLeavesTheSameEstimate)
+{
+    QFile sample(SampleProject);
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    for (const QByteArray &bytes : {MixedGroups.toUtf8(), sample.readAll()}) {
+        QTemporaryDir documents;
+        const QString path = documents.filePath(QStringLiteral("p.gzj"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        const AppFolders folders(documents.path(), QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources"));
+        AppContext filled(folders);
+        AppContext skipped(folders);
+        DocumentLifecycle withTables(filled);
+        DocumentLifecycle withoutTables(skipped);
+        withoutTables.setTablesFilled(false);
+        for (AppContext *c : {&filled, &skipped}) {
+            c->setUpGrids();
+            c->settings().rates.lossEnabled = true;
+        }
+        ASSERT_EQ(withTables.openProject(path).status, DocumentLifecycle::OpenStatus::Opened);
+        ASSERT_EQ(withoutTables.openProject(path).status, DocumentLifecycle::OpenStatus::Opened);
+        EXPECT_EQ(skipped.estimate().rows(), filled.estimate().rows());
+        EXPECT_EQ(skipped.estimate().totals(), filled.estimate().totals());
+        EXPECT_EQ(skipped.shared().roomNames, filled.shared().roomNames);
+        EXPECT_EQ(skipped.document().modified, filled.document().modified);
+        EXPECT_GT(filled.tableGrid().rowCount(), skipped.tableGrid().rowCount());
+        const ProjectSaveResult a = withTables.saveProject(documents.filePath(QStringLiteral("a.gzj")));
+        const ProjectSaveResult b = withoutTables.saveProject(documents.filePath(QStringLiteral("b.gzj")));
+        ASSERT_TRUE(a && b);
+        QFile fa(documents.filePath(QStringLiteral("a.gzj")));
+        QFile fb(documents.filePath(QStringLiteral("b.gzj")));
+        ASSERT_TRUE(fa.open(QIODevice::ReadOnly) && fb.open(QIODevice::ReadOnly));
+        EXPECT_EQ(fa.readAll(), fb.readAll());
+    }
+}
+
+} // namespace

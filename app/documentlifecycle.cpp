@@ -88,7 +88,7 @@ DocumentLifecycle::OpenResult DocumentLifecycle::openProject(const QString &path
         break;
     }
     applyDocument(loaded.document, path);
-    return {OpenStatus::Opened, {}};
+    return {OpenStatus::Opened, loaded.noticeText};
 }
 
 DocumentLifecycle::OpenResult DocumentLifecycle::openExistingProject(const QString &path)

@@ -40,7 +40,7 @@ public:
     };
     struct OpenResult {
         OpenStatus status = OpenStatus::Failed;
-        QString errorText;
+        QString errorText; // when opened: a notice about the file read, usually empty
     };
 
     // The save dialog: the chosen path, or nothing when cancelled. It proposes `proposedPath`.

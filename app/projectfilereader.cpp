@@ -4,6 +4,8 @@
 #include "projectfileencoding.h"
 
 #include "estimate/attributereader.h"
+#include "estimate/finitenumbers.h"
+#include "estimate/recordbudget.h"
 
 #include <QFile>
 
@@ -196,6 +198,34 @@ ProjectDocument ParseProjectBytes(QByteArrayView bytes)
     return ParseProjectDocument(text);
 }
 
+// Numbers beyond float range read as 0; the count goes into the notice.
+int ClearNonFiniteNumbers(ProjectDocument &document)
+{
+    int cleared = 0;
+    for (ProjectRoom &room : document.rooms) {
+        cleared += FiniteNumbers::clear(room.room);
+        for (ConstructItem &item : room.items)
+            cleared += FiniteNumbers::clear(item);
+    }
+    return cleared;
+}
+
+ProjectLoadResult ReadProjectBytes(QByteArrayView bytes)
+{
+    ProjectLoadResult result;
+    const QString text = ProjectFileEncoding::decode(bytes);
+    if (!RecordBudget::fits(
+            text,
+            {{u"<room", 64}, {u"<door", 32}, {u"<window", 32}, {u"<construction", 256}, {u"<mt", 64}})) {
+        result.errorText = RecordBudget::refusalText();
+        return result;
+    }
+    result.document = ParseProjectDocument(text);
+    result.noticeText = FiniteNumbers::notice(ClearNonFiniteNumbers(result.document));
+    result.status = ProjectLoadStatus::Loaded;
+    return result;
+}
+
 ProjectLoadResult LoadProjectFile(const QString &path)
 {
     ProjectLoadResult result;
@@ -218,7 +248,8 @@ ProjectLoadResult LoadProjectFile(const QString &path)
         result.errorText = QStringLiteral("文件 %1 过大，不是有效的工程文件").arg(path);
         return result;
     }
-    result.document = ParseProjectBytes(bytes);
-    result.status = ProjectLoadStatus::Loaded;
+    result = ReadProjectBytes(bytes);
+    if (result.status == ProjectLoadStatus::Failed)
+        result.errorText = QStringLiteral("%1：%2").arg(path, result.errorText);
     return result;
 }

@@ -19,6 +19,7 @@ enum class ProjectLoadStatus {
 struct ProjectLoadResult {
     ProjectLoadStatus status = ProjectLoadStatus::Failed;
     QString errorText;
+    QString noticeText; // after loading: what the user should know about the file read
     ProjectDocument document;
 };
 
@@ -41,5 +42,9 @@ ProjectDocument ParseProjectDocument(QStringView text);
 
 // The bytes of a file, decoded and parsed.
 ProjectDocument ParseProjectBytes(QByteArrayView bytes);
+
+// The bytes of a file as loading reads them: hostile record counts refused,
+// numbers beyond float range read as 0 with a notice.
+ProjectLoadResult ReadProjectBytes(QByteArrayView bytes);
 
 ProjectLoadResult LoadProjectFile(const QString &path);

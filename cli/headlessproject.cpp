@@ -15,6 +15,8 @@ bool HeadlessProject::open(const QString &path, const char *command, QTextStream
     const DocumentLifecycle::OpenResult result = m_lifecycle.openExistingProject(path);
     switch (result.status) {
     case DocumentLifecycle::OpenStatus::Opened:
+        if (!result.errorText.isEmpty())
+            err << command << ": " << result.errorText << '\n';
         return true;
     case DocumentLifecycle::OpenStatus::Ignored:
         err << command << ": not a project file (the name must contain \"gzj\"): " << path << '\n';

@@ -3,6 +3,8 @@
 #include "clicommand.h"
 #include "sheetarguments.h"
 
+#include "templatereadreport.h"
+
 #include "library/quotalibrary.h"
 #include "library/quotasheetexporter.h"
 
@@ -14,10 +16,8 @@ int runTemplateExport(const QStringList &args, QTextStream &, QTextStream &err)
         return ExitBadInput;
     }
     QuotaLibrary library;
-    if (!library.LoadTemplate(parsed->input, QString())) {
-        err << "template-export: not a readable template: " << parsed->input << '\n';
+    if (!ReadTemplateForCommand(library, parsed->input, "template-export", err))
         return ExitBadInput;
-    }
     QString error;
     if (!QuotaSheetExporter::write(library.items(), parsed->output, &error)) {
         err << "template-export: cannot write " << parsed->output << ": " << error << '\n';

@@ -4,6 +4,8 @@
 #include "templatearguments.h"
 #include "templatejson.h"
 
+#include "templatereadreport.h"
+
 #include "library/quotalibrary.h"
 
 int runTemplateJson(const QStringList &args, QTextStream &out, QTextStream &err)
@@ -16,13 +18,11 @@ int runTemplateJson(const QStringList &args, QTextStream &out, QTextStream &err)
     QuotaLibrary library;
     library.setCurrentUserName(parsed->user);
     const QString &path = parsed->paths.first();
-    const bool accepted = library.LoadTemplate(path, QString());
+    const bool accepted = ReadTemplateForCommand(library, path, "template-json", err);
     out << QString::fromStdString(
                TemplateJson::document(accepted, library.canEditTemplate(), library.items()))
         << '\n';
-    if (!accepted) {
-        err << "template-json: not a readable template: " << path << '\n';
+    if (!accepted)
         return ExitBadInput;
-    }
     return 0;
 }

@@ -3,6 +3,8 @@
 #include "clicommand.h"
 #include "templatearguments.h"
 
+#include "templatereadreport.h"
+
 #include "library/quotalibrary.h"
 
 int runTemplateResave(const QStringList &args, QTextStream &, QTextStream &err)
@@ -16,10 +18,8 @@ int runTemplateResave(const QStringList &args, QTextStream &, QTextStream &err)
     library.setCurrentUserName(parsed->user);
     library.setLockOnSave(parsed->lock);
     const QString &in = parsed->paths.at(0);
-    if (!library.LoadTemplate(in, QString())) {
-        err << "template-resave: not a readable template: " << in << '\n';
+    if (!ReadTemplateForCommand(library, in, "template-resave", err))
         return ExitBadInput;
-    }
     QString error;
     if (!library.WriteTemplate(parsed->paths.at(1), &error)) {
         err << "template-resave: cannot write " << parsed->paths.at(1) << ": " << error << '\n';

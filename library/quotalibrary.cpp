@@ -4,6 +4,9 @@
 #include "templatetext.h"
 #include "templatewriter.h"
 
+#include "estimate/finitenumbers.h"
+#include "estimate/recordbudget.h"
+
 namespace {
 
 // Apostrophes are read as double quotes, so both quotings of an attribute work.
@@ -15,6 +18,20 @@ QString withDoubleQuotes(QString text)
 
 } // namespace
 
+bool QuotaLibrary::withinRecordBudget(QStringView text)
+{
+    return RecordBudget::fits(text,
+                              {{u"<project", 32}, {u"<construction", 192}, {u"<amount", 128}, {u"<mt", 64}});
+}
+
+QString QuotaLibrary::clearNonFiniteNumbers(QList<QuotaItem> &items)
+{
+    int cleared = 0;
+    for (QuotaItem &item : items)
+        cleared += FiniteNumbers::clear(item);
+    return FiniteNumbers::notice(cleared);
+}
+
 bool QuotaLibrary::LoadTemplate(const QString &path, const QString &mainLibraryPath)
 {
     const std::optional<QString> read = TemplateText::read(path);
@@ -25,9 +42,15 @@ bool QuotaLibrary::LoadTemplate(const QString &path, const QString &mainLibraryP
     const QString text = withDoubleQuotes(*read);
     if (!text.contains(u"<project"))
         return false;
+    m_readNotice.clear();
+    if (!withinRecordBudget(text)) {
+        m_readNotice = RecordBudget::refusalText();
+        return false;
+    }
     if (path == mainLibraryPath)
         m_mainLibraryText = *read;
     m_items = TemplateParser::readItems(text);
+    m_readNotice = clearNonFiniteNumbers(m_items);
     m_canEditTemplate = TemplateParser::userMayEdit(text, m_currentUserName);
     return true;
 }
@@ -37,9 +60,16 @@ bool QuotaLibrary::LoadTemplateItemsOnly(const QString &path, const QString &mai
     const std::optional<QString> read = TemplateText::read(path);
     if (!read)
         return false;
+    const QString text = withDoubleQuotes(*read);
+    m_readNotice.clear();
+    if (!withinRecordBudget(text)) {
+        m_readNotice = RecordBudget::refusalText();
+        return false;
+    }
     if (path == mainLibraryPath)
         m_mainLibraryText = *read;
-    m_items = TemplateParser::readItemsOnly(withDoubleQuotes(*read));
+    m_items = TemplateParser::readItemsOnly(text);
+    m_readNotice = clearNonFiniteNumbers(m_items);
     return true;
 }
 
@@ -51,6 +81,13 @@ QString QuotaLibrary::templateText() const
 
 bool QuotaLibrary::WriteTemplate(const QString &path, QString *error) const
 {
+    const bool locked = m_lockOnSave && !m_currentUserName.isEmpty();
+    const QString refused = TemplateWriter::refusal(m_items, locked ? m_currentUserName : QString());
+    if (!refused.isEmpty()) {
+        if (error)
+            *error = refused;
+        return false;
+    }
     return TemplateText::write(path, templateText(), error);
 }
 

@@ -40,6 +40,14 @@ public:
     const QString &currentUserName() const { return m_currentUserName; }
     void setCurrentUserName(const QString &name) { m_currentUserName = name; }
 
+    // After a read: why it was refused ("文件过大或已损坏"), or what was
+    // changed in reading (numbers beyond float range read as 0); empty otherwise.
+    const QString &readNotice() const { return m_readNotice; }
+    // Hostile record counts are refused before any item is built.
+    static bool withinRecordBudget(QStringView text);
+    // Numbers no float holds become 0; the notice says how many, empty when none.
+    static QString clearNonFiniteNumbers(QList<QuotaItem> &items);
+
     const QString &mainLibraryText() const { return m_mainLibraryText; }
     bool mainLibraryWriteBack() const { return m_mainLibraryWriteBack; }
     void setMainLibraryWriteBack(bool on) { m_mainLibraryWriteBack = on; }
@@ -51,4 +59,5 @@ private:
     QString m_currentUserName;
     QString m_mainLibraryText;
     bool m_mainLibraryWriteBack = false;
+    QString m_readNotice;
 };

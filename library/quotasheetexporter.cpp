@@ -1,5 +1,6 @@
 #include "quotasheetexporter.h"
 
+#include "contracts/numericlocaleguard.h"
 #include "estimate/numbertext.h"
 
 #include <QFile>
@@ -39,6 +40,8 @@ bool QuotaSheetExporter::write(const QList<QuotaItem> &items, const QString &pat
 {
     // libxlsxwriter writes its own file: build it aside, then replace the target in one step.
     QTemporaryDir scratch;
+    // It prints numbers and widths with the C library, which follows the user's locale.
+    const NumericLocaleGuard numbersWithPoint;
     const QString built = scratch.filePath(QStringLiteral("sheet.xlsx"));
     lxw_workbook *book = scratch.isValid() ? workbook_new(QFile::encodeName(built).constData()) : nullptr;
     if (!book)

@@ -4,6 +4,7 @@
 #include "xlssheetreader.h"
 #include "xlsxsheetreader.h"
 
+#include "estimate/filetextrule.h"
 #include "estimate/numbertext.h"
 
 #include <QFile>
@@ -16,12 +17,6 @@
 namespace {
 
 using Layout = QuotaSheetLayout;
-
-// Characters that would break the attribute quoting of a template file.
-bool breaksTemplate(const QString &text)
-{
-    return text.contains(u'"') || text.contains(u'\'') || text.contains(u'<') || text.contains(u'>');
-}
 
 // The whole text is one decimal number (a trailing "%" is allowed and ignored).
 bool isNumberText(QString text)
@@ -366,8 +361,10 @@ std::optional<QString> QuotaSheetImporter::text(const SheetRow &row, Column colu
 {
     const SheetCell *c = cell(row, column);
     const QString value = c ? c->text.trimmed() : QString();
-    if (breaksTemplate(value)) {
-        fail(row, column, QStringLiteral("不能含有引号或尖括号（\" ' < >）"));
+    // The template would give back another text, or another field's value.
+    const QString refused = FileTextRule::refusal(value);
+    if (!refused.isEmpty()) {
+        fail(row, column, refused);
         return std::nullopt;
     }
     return value;

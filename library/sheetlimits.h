@@ -12,4 +12,9 @@ inline constexpr int MaxColumns = 256;
 // The largest row number a sheet may use.
 inline constexpr int MaxRows = 1048576;
 
+// Cells all sheets of an .xls may declare: its reader gives each about 16 bytes up front.
+inline constexpr qint64 MaxDeclaredXlsCells = 8ll * 1024 * 1024;
+// Elements and attributes of one part of an .xlsx: each costs the XML parser tens of bytes.
+inline constexpr qint64 MaxXmlNodes = 3ll * 1024 * 1024;
+
 } // namespace SheetLimits

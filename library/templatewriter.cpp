@@ -1,5 +1,6 @@
 #include "templatewriter.h"
 
+#include "estimate/finitenumbers.h"
 #include "estimate/numbertext.h"
 
 namespace {
@@ -25,6 +26,13 @@ QString percent(float rate)
     return NumberText::fixed(double(rate * 100.0f), 2) + u'%';
 }
 
+// A quote ends the value early and shifts every attribute after it; the
+// reader takes an apostrophe for a quote.
+bool breaksQuoting(const QString &text)
+{
+    return text.contains(u'"') || text.contains(u'\'');
+}
+
 QString attr(QStringView name, const QString &value)
 {
     return name.toString() + QStringLiteral("=\"") + value + u'"';
@@ -41,9 +49,9 @@ QString TemplateWriter::text(const QList<QuotaItem> &items, const QString &owner
     QString previousCategory;
     for (qsizetype i = 0; i < items.size(); ++i) {
         const QuotaItem &item = items.at(i);
-        // Only consecutive items share a category element; the first item opens
-        // one only when its category has a name.
-        if (item.categoryName != previousCategory) {
+        // Only consecutive items share a category element. The first item always
+        // opens one: without it the reader would find no item at all.
+        if (i == 0 || item.categoryName != previousCategory) {
             if (i > 0)
                 out += QStringLiteral("  </project>\n\n");
             out += QStringLiteral("  <project ") + attr(u"name", item.categoryName.trimmed()) + u' ' +
@@ -52,8 +60,52 @@ QString TemplateWriter::text(const QList<QuotaItem> &items, const QString &owner
         previousCategory = item.categoryName;
         out += itemText(item);
     }
+    // An empty library still needs a category element to be read back as a template.
+    if (items.isEmpty())
+        out += QStringLiteral("  <project name=\"\" kind=\"\">\n");
     out += QStringLiteral("  </project>\n</root>");
     return out;
+}
+
+QString TemplateWriter::refusal(const QList<QuotaItem> &items, const QString &owner)
+{
+    if (breaksQuoting(owner))
+        return QStringLiteral("账户名“%1”含有引号，模板无法读回").arg(owner);
+    for (const QuotaItem &item : items) {
+        const QString why = itemRefusal(item);
+        if (!why.isEmpty())
+            return QStringLiteral("项目“%1”：%2").arg(item.itemName, why);
+    }
+    return QString();
+}
+
+QString TemplateWriter::itemRefusal(const QuotaItem &item)
+{
+    const BrandData &b = item.brand;
+    QStringList texts = {item.categoryName, item.categoryKind, item.itemName, item.itemDesc, b.unit};
+    bool finite = FiniteNumbers::holds(b.num) && FiniteNumbers::holds(b.material) &&
+                  FiniteNumbers::holds(b.machine) && FiniteNumbers::holds(b.laborcost) &&
+                  FiniteNumbers::holds(b.management);
+    for (const float rate : {b.loss, b.materialprofit, b.machineprofit, b.laborprofit, b.managementprofit})
+        finite = finite && FiniteNumbers::holdsRate(rate);
+    for (const QList<MtLine> *lines : {&b.materials, &b.machines}) {
+        for (const MtLine &l : *lines) {
+            texts << l.id << l.name << l.classify << l.code << l.unit << l.desc;
+            finite = finite && FiniteNumbers::holds(l.price) && FiniteNumbers::holds(l.num);
+        }
+    }
+    for (const AmountRule &r : item.rules) {
+        texts << r.RoomName;
+        AmountRule copy = r;
+        finite = finite && FiniteNumbers::clear(copy) == 0;
+    }
+    if (!finite)
+        return QStringLiteral("数值超出范围，模板无法读回");
+    for (const QString &t : texts) {
+        if (breaksQuoting(t))
+            return QStringLiteral("“%1”含有引号，模板无法读回").arg(t.left(40));
+    }
+    return QString();
 }
 
 QString TemplateWriter::itemText(const QuotaItem &item)

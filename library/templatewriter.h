@@ -12,8 +12,12 @@ class TemplateWriter
 public:
     // `owner` non-empty adds the owner line that locks the template to that account.
     static QString text(const QList<QuotaItem> &items, const QString &owner);
+    // Why the text of `items` could not be read back (a quote inside a value, a
+    // number no float holds); empty when it can.
+    static QString refusal(const QList<QuotaItem> &items, const QString &owner);
 
 private:
+    static QString itemRefusal(const QuotaItem &item);
     static QString itemText(const QuotaItem &item);
     static QString ruleLine(const AmountRule &rule);
     static QString brandTag(const BrandData &brand);

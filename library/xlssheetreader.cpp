@@ -1,6 +1,7 @@
 #include "xlssheetreader.h"
 
 #include "sheetlimits.h"
+#include "xlsdeclaredcells.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -76,6 +77,16 @@ SheetReadResult XlsSheetReader::read(const QString &path)
         return SheetReadResult::failure(QStringLiteral("无法打开文件"));
     if (info.size() > SheetLimits::MaxBytes)
         return SheetReadResult::failure(QStringLiteral("文件过大"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return SheetReadResult::failure(QStringLiteral("无法打开文件"));
+    const std::optional<qint64> declared = XlsDeclaredCells::count(file.read(SheetLimits::MaxBytes));
+    file.close();
+    if (!declared)
+        return SheetReadResult::failure(QStringLiteral("不是有效的 Excel 文件（.xls）"));
+    if (*declared > SheetLimits::MaxDeclaredXlsCells)
+        return SheetReadResult::failure(
+            QStringLiteral("文件过大或已损坏：工作表共声明了 %1 个单元格").arg(*declared));
     FreexlHandle handle;
     unsigned rows = 0;
     unsigned short columns = 0;

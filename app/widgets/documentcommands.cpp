@@ -34,7 +34,8 @@ std::optional<QString> DocumentCommands::chooseOpenPath() const
     const QString proposed = m_context.document().currentProjectPath;
     if (m_chooseOpen)
         return m_chooseOpen(proposed);
-    const QString path = QFileDialog::getOpenFileName(m_window, QStringLiteral("打开项目"), proposed, ProjectFilter);
+    const QString path =
+        QFileDialog::getOpenFileName(m_window, QStringLiteral("打开项目"), proposed, ProjectFilter);
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -91,13 +92,16 @@ void DocumentCommands::openProjectSequence()
     m_status.showProgress(m_window);
     if (m_views.currentView() != ViewSwitcher::TableView)
         m_views.showTable();
-    const DocumentLifecycle::OpenResult result = m_lifecycle.openProject(m_context.document().currentProjectPath);
+    const DocumentLifecycle::OpenResult result =
+        m_lifecycle.openProject(m_context.document().currentProjectPath);
     m_context.document().pendingOperation = PendingOperation::None;
     m_status.endProgress();
     if (result.status == DocumentLifecycle::OpenStatus::Failed)
         report(result.errorText);
     else
         projectReplaced();
+    if (result.status == DocumentLifecycle::OpenStatus::Opened && !result.errorText.isEmpty())
+        report(result.errorText);
 }
 
 void DocumentCommands::projectReplaced()
@@ -128,6 +132,8 @@ void DocumentCommands::dropFiles(const QStringList &paths)
         report(result.errorText);
     else if (result.status == DocumentLifecycle::OpenStatus::Opened)
         projectReplaced();
+    if (result.status == DocumentLifecycle::OpenStatus::Opened && !result.errorText.isEmpty())
+        report(result.errorText);
 }
 
 bool DocumentCommands::closeRequest()

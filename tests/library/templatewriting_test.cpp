@@ -82,10 +82,16 @@ TEST_F(TemplateWriting, MatchesTheGoldenFileByteForByte)
     EXPECT_EQ(readFile(path(QStringLiteral("out.xml"))), golden);
 }
 
-TEST(TemplateWriterText, EmptyListStillClosesACategory)
+TEST_F(TemplateWriting, AnEmptyListIsWrittenAsAnEmptyCategoryThatReadsBack)
 {
-    EXPECT_EQ(TemplateWriter::text({}, QString()), u"<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n<root>\n"
-                                                   "<From site=\"Plotwright\"/>\n  </project>\n</root>");
+    EXPECT_EQ(TemplateWriter::text({}, QString()),
+              u"<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n<root>\n"
+              "<From site=\"Plotwright\"/>\n  <project name=\"\" kind=\"\">\n  </project>\n</root>");
+    const QString file = path(QStringLiteral("empty.xml"));
+    ASSERT_TRUE(m_library.WriteTemplate(file));
+    m_library.setItems({item("A", "x")});
+    ASSERT_TRUE(m_library.LoadTemplate(file, QString()));
+    EXPECT_TRUE(m_library.items().isEmpty());
 }
 
 TEST_F(TemplateWriting, OwnerLineNeedsLockingAndASignedInUser)
@@ -99,12 +105,22 @@ TEST_F(TemplateWriting, OwnerLineNeedsLockingAndASignedInUser)
     EXPECT_FALSE(m_library.templateText().contains(u"PassWord"));
 }
 
-TEST(TemplateWriterText, AFirstItemWithoutCategoryOpensNoCategory)
+TEST_F(TemplateWriting, AFirstItemWithoutCategoryOpensAnUnnamedOneAndReadsBack)
 {
     QuotaItem loose = item("", "x");
-    const QString text = TemplateWriter::text({loose, item("A", "y")}, QString());
-    EXPECT_TRUE(text.contains(u"<From site=\"Plotwright\"/>\n    <construction name=\"x\""));
+    loose.categoryKind.clear();
+    m_library.setItems({loose, item("A", "y")});
+    const QString text = m_library.templateText();
+    EXPECT_TRUE(text.contains(
+        u"<From site=\"Plotwright\"/>\n  <project name=\"\" kind=\"\">\n    <construction name=\"x\""));
     EXPECT_TRUE(text.contains(u"</construction>\n  </project>\n\n  <project name=\"A\" kind=\"1\">\n"));
+    const QString file = path(QStringLiteral("loose.xml"));
+    ASSERT_TRUE(m_library.WriteTemplate(file));
+    ASSERT_TRUE(m_library.LoadTemplate(file, QString()));
+    ASSERT_EQ(m_library.items().size(), 2);
+    EXPECT_EQ(m_library.items().at(0).itemName, QStringLiteral("x"));
+    EXPECT_TRUE(m_library.items().at(0).categoryName.isEmpty());
+    EXPECT_EQ(m_library.items().at(1).categoryName, QStringLiteral("A"));
 }
 
 TEST_F(TemplateWriting, ReadingBackGivesTheSameItemsAndTheSameFile)

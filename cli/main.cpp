@@ -1,5 +1,7 @@
 #include "billdumpcommand.h"
+#include "cliapplication.h"
 #include "clicommand.h"
+#include "exportcommand.h"
 #include "projectjsoncommand.h"
 #include "projectresavecommand.h"
 #include "tabledumpcommand.h"
@@ -8,17 +10,15 @@
 #include "templatejsoncommand.h"
 #include "templateresavecommand.h"
 
-#include <QCoreApplication>
-
 #include <array>
 #include <cstring>
 
 namespace {
 
 // The commands in the order --help lists them. Each lives in its own file.
-const std::array<CliCommand, 8> &commands()
+const std::array<CliCommand, 9> &commands()
 {
-    static const std::array<CliCommand, 8> list{{
+    static const std::array<CliCommand, 9> list{{
         {"json", "json PROJECT.gzj   print a project as read (header, rates, rows, totals) as JSON",
          runProjectJson},
         {"resave", "resave IN.gzj OUT.gzj   read a project and write it again (rates off, as after a start)",
@@ -38,6 +38,11 @@ const std::array<CliCommand, 8> &commands()
         {"template-export",
          "template-export TEMPLATE -o SHEET.xlsx   write a template's items as a quota spreadsheet",
          runTemplateExport},
+        {"export",
+         "export PROJECT.gzj -o OUT.pdf [--list bill|material|machine] [--precision 0|1|2] [--paper "
+         "A4|A3|B5|B4] "
+         "[--orientation Vertical|Horizon] [--margins TOP,BOTTOM,LEFT,RIGHT]   write a list as a document",
+         runExport},
     }};
     return list;
 }
@@ -50,23 +55,32 @@ void printHelp(QTextStream &out)
         out << "  " << c.usage << '\n';
 }
 
+const CliCommand *commandNamed(const QString &name)
+{
+    for (const CliCommand &c : commands()) {
+        if (name == QLatin1String(c.name))
+            return &c;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Printed formats are written by export, the one command that needs fonts.
+    const bool needsFonts = argc > 1 && std::strcmp(argv[1], "export") == 0;
+    const std::unique_ptr<QCoreApplication> app = makeCliApplication(argc, argv, needsFonts);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QStringList args = app.arguments().mid(1);
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         printHelp(out);
         return args.isEmpty() ? ExitBadInput : 0;
     }
     const QString name = args.takeFirst();
-    for (const CliCommand &c : commands()) {
-        if (name == QLatin1String(c.name))
-            return c.run(args, out, err);
-    }
+    if (const CliCommand *c = commandNamed(name))
+        return c->run(args, out, err);
     err << "plotwright-cli: unknown command \"" << name << "\" (see --help)\n";
     return ExitBadInput;
 }

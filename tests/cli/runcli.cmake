@@ -5,9 +5,13 @@
 #   EXPECT_RC    the exit code
 #   GOLDEN       optional: stdout must equal this file
 #   OUTPUT_FILE  optional, with REFERENCE: the file the command wrote must equal REFERENCE byte for byte
+#   OUTPUT_FILE_KEPT optional: a file the command must leave as it found it
 string(REPLACE "|" ";" arguments "${ARGS}")
 if(OUTPUT_FILE)
   file(REMOVE "${OUTPUT_FILE}")
+endif()
+if(OUTPUT_FILE_KEPT)
+  file(READ "${OUTPUT_FILE_KEPT}" kept_before HEX)
 endif()
 execute_process(COMMAND "${CLI}" ${arguments}
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -39,5 +43,11 @@ if(OUTPUT_FILE)
   execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${OUTPUT_FILE}" "${REFERENCE}" RESULT_VARIABLE differ)
   if(differ)
     message(FATAL_ERROR "${OUTPUT_FILE} differs from ${REFERENCE}")
+  endif()
+endif()
+if(OUTPUT_FILE_KEPT)
+  file(READ "${OUTPUT_FILE_KEPT}" kept_after HEX)
+  if(NOT kept_after STREQUAL kept_before)
+    message(FATAL_ERROR "${OUTPUT_FILE_KEPT} was changed")
   endif()
 endif()

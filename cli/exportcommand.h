@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+int runExport(const QStringList &args, QTextStream &out, QTextStream &err);

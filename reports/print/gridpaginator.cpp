@@ -1,0 +1,246 @@
+#include "gridpaginator.h"
+
+#include "reports/printoptions.h"
+
+#include "contracts/grid.h"
+#include "contracts/gridalignment.h"
+#include "contracts/widgets/celltextfit.h"
+#include "contracts/widgets/gridqt.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+constexpr qreal MillimetresPerInch = 25.4;
+constexpr qreal BandGap = 8;        // paper pixels between a header or footer and the table
+constexpr qreal BorderWidth = 0.75; // paper pixels: a thin line at any scale
+constexpr quint32 White = 0xFFFFFF;
+const QColor BorderColour(0x60, 0x60, 0x60);
+
+qreal paperPixels(qreal millimetres)
+{
+    return millimetres / MillimetresPerInch * GridPaginator::PaperDpi;
+}
+
+QPageSize::PageSizeId pageSizeId(PrintPageSetup::Paper paper)
+{
+    switch (paper) {
+    case PrintPageSetup::Paper::A3:
+        return QPageSize::A3;
+    case PrintPageSetup::Paper::B5:
+        return QPageSize::B5;
+    case PrintPageSetup::Paper::B4:
+        return QPageSize::B4;
+    case PrintPageSetup::Paper::A4:
+        break;
+    }
+    return QPageSize::A4;
+}
+
+} // namespace
+
+GridPaginator::GridPaginator(const Grid &grid, const PrintPageSetup &setup) : m_grid(grid), m_setup(setup)
+{
+    const QSizeF printable = setup.printableSize();
+    m_printable = QSizeF(paperPixels(printable.width()), paperPixels(printable.height()));
+    const GridPageSettings &page = grid.pageSettings();
+    const PrintFonts fonts(PrintFonts::ScreenDpi);
+    int headerLines = option(PrintOption::HeaderLines, page.headerText.isEmpty() ? 0 : 1);
+    if (!page.headerText.isEmpty())
+        headerLines = std::max(headerLines, 1);
+    m_header.font = fonts.measured(page.headerFont);
+    m_header.height = headerLines > 0 ? headerLines * CellTextFit::lineHeight(m_header.font) + BandGap : 0;
+    m_footer.font = fonts.measured(GridFont{});
+    m_footer.height = page.footerText.isEmpty() ? 0 : CellTextFit::lineHeight(m_footer.font) + BandGap;
+
+    m_columnLeft << 0;
+    for (int column = 0; column < grid.columnCount(); ++column)
+        m_columnLeft << m_columnLeft.last() + grid.columnWidth(column);
+    const qreal gridWidth = m_columnLeft.last();
+    const bool fit = option(PrintOption::FitToWidth, 1) != 0 && gridWidth > 0;
+    const qreal scale = fit ? m_printable.width() / gridWidth : 1;
+    m_scaleX = scale * page.options.value(PrintOption::HorizontalScale, 1.0).toDouble();
+    m_scaleY = scale * page.options.value(PrintOption::VerticalScale, 1.0).toDouble();
+    const qreal tableHeight = std::max<qreal>(1, m_printable.height() - m_header.height - m_footer.height);
+    m_pages = PageBreaks::compute(grid, m_scaleY, tableHeight, option(PrintOption::RepeatFixedRows, 0) == 1);
+}
+
+QPageLayout GridPaginator::pageLayout(const PrintPageSetup &setup)
+{
+    return QPageLayout(QPageSize(pageSizeId(setup.paper)),
+                       setup.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(setup.left, setup.top, setup.right, setup.bottom), QPageLayout::Millimeter);
+}
+
+int GridPaginator::option(const QString &name, int fallback) const
+{
+    return m_grid.pageSettings().options.value(name, fallback).toInt();
+}
+
+QString GridPaginator::footerText(int page) const
+{
+    QString text = m_grid.pageSettings().footerText;
+    text.replace(QStringLiteral("&N"), QString::number(pageCount()));
+    text.replace(QStringLiteral("&P"), QString::number(page + option(PrintOption::FirstPageNumber, 1)));
+    return text;
+}
+
+void GridPaginator::paint(QPainter &painter, QPagedPaintDevice &device, bool startOnNewPage) const
+{
+    const PrintFonts fonts(device.logicalDpiY());
+    for (int page = 0; page < pageCount(); ++page) {
+        if (page > 0 || startOnNewPage)
+            device.newPage();
+        painter.save();
+        painter.scale(device.logicalDpiX() / PaperDpi, device.logicalDpiY() / PaperDpi);
+        paintPage(painter, fonts, page);
+        painter.restore();
+    }
+}
+
+void GridPaginator::paintPage(QPainter &painter, const PrintFonts &fonts, int page) const
+{
+    paintBands(painter, fonts, page);
+    painter.save();
+    painter.translate(0, m_header.height);
+    painter.scale(m_scaleX, m_scaleY);
+    paintRows(painter, fonts, m_pages.at(page));
+    painter.restore();
+}
+
+void GridPaginator::paintBands(QPainter &painter, const PrintFonts &fonts, int page) const
+{
+    painter.setPen(Qt::black);
+    const QString header = m_grid.pageSettings().headerText;
+    if (!header.isEmpty()) {
+        painter.setFont(fonts.drawn(m_header.font));
+        painter.drawText(QRectF(0, 0, m_printable.width(), m_header.height - BandGap),
+                         int(Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine), header);
+    }
+    if (m_footer.height <= 0)
+        return;
+    const int alignment = option(PrintOption::FooterAlignment, 2);
+    const Qt::Alignment horizontal = alignment == 1   ? Qt::AlignLeft
+                                     : alignment == 3 ? Qt::AlignRight
+                                                      : Qt::AlignHCenter;
+    painter.setFont(fonts.drawn(m_footer.font));
+    const qreal top = m_printable.height() - m_footer.height + BandGap;
+    painter.drawText(QRectF(0, top, m_printable.width(), m_footer.height - BandGap),
+                     int(horizontal | Qt::AlignVCenter | Qt::TextSingleLine), footerText(page));
+}
+
+void GridPaginator::paintRows(QPainter &painter, const PrintFonts &fonts, const PageBreaks::Page &page) const
+{
+    QList<qreal> tops;
+    qreal y = 0;
+    for (int row : page.rows) {
+        tops << y;
+        y += m_grid.rowHeight(row);
+    }
+    QSet<quint64> painted;
+    for (qsizetype i = 0; i < page.rows.size(); ++i) {
+        const int row = page.rows.at(i);
+        for (int column = 0; column < m_grid.columnCount(); ++column) {
+            if (m_grid.columnWidth(column) <= 0)
+                continue;
+            const GridRange range = m_grid.mergedRangeAt(row, column);
+            const quint64 anchor = (quint64(quint32(range.top)) << 32) | quint32(range.left);
+            if (painted.contains(anchor))
+                continue;
+            painted.insert(anchor);
+            // A range begun on an earlier page is painted from its first row here.
+            // The range's rows on this page follow this one, repeated fixed rows aside.
+            qsizetype end = i;
+            while (end + 1 < page.rows.size() && page.rows.at(end + 1) > page.rows.at(end) &&
+                   page.rows.at(end + 1) <= range.bottom)
+                ++end;
+            const qreal left = m_columnLeft.at(range.left);
+            const qreal right =
+                m_columnLeft.at(std::min<qsizetype>(range.right + 1, m_columnLeft.size() - 1));
+            const qreal bottom = tops.at(end) + m_grid.rowHeight(page.rows.at(end));
+            const QRectF rect(left, tops.at(i), right - left, bottom - tops.at(i));
+            if (rect.width() > 0 && rect.height() > 0)
+                paintCell(painter, fonts, range.top, range.left, rect);
+        }
+    }
+}
+
+void GridPaginator::paintCell(QPainter &painter, const PrintFonts &fonts, int row, int column,
+                              const QRectF &rect) const
+{
+    const GridPageSettings &page = m_grid.pageSettings();
+    const quint32 background = m_grid.background(row, column);
+    if (background != White && page.options.value(PrintOption::Backgrounds, true).toBool())
+        painter.fillRect(rect, GridQt::colour(background));
+    const QString key = m_grid.imageKey(row, column);
+    if (!key.isEmpty() && page.options.value(PrintOption::Images, true).toBool()) {
+        const QImage picture = image(key);
+        if (!picture.isNull()) {
+            QSizeF size = picture.size();
+            if (size.width() > rect.width() || size.height() > rect.height())
+                size = size.scaled(rect.size(), Qt::KeepAspectRatio);
+            QRectF target(QPointF(), size);
+            target.moveCenter(rect.center());
+            painter.drawImage(target, picture);
+        }
+    }
+    const QFont font = fonts.measured(m_grid.font(row, column));
+    paintText(painter, fonts, m_grid.text(row, column), font, m_grid.alignment(row, column),
+              m_grid.wrap(row, column), rect);
+    if (page.options.value(PrintOption::GridLines, true).toBool()) {
+        painter.setPen(QPen(BorderColour, BorderWidth / std::max<qreal>(m_scaleX, 0.01)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect);
+    }
+}
+
+void GridPaginator::paintText(QPainter &painter, const PrintFonts &fonts, const QString &text,
+                              const QFont &font, int alignment, bool wrap, const QRectF &rect) const
+{
+    if (text.isEmpty())
+        return;
+    const QRectF area = CellTextFit::textArea(rect);
+    const CellTextFit::Layout layout = CellTextFit::fit(text, font, area.width(), area.height(), wrap);
+    QFont lineFont = font;
+    QStringList lines = layout.lines;
+    QRectF lineArea = area;
+    if (layout.natural) {
+        lines =
+            wrap ? CellTextFit::breakLines(text, font, area.width(), false) : text.split(QLatin1Char('\n'));
+    } else {
+        lineFont = CellTextFit::scaled(font, layout.scale);
+        lineArea = CellTextFit::fittedArea(area);
+    }
+    const qreal lineHeight = CellTextFit::lineHeight(lineFont);
+    const qreal block = lineHeight * lines.size();
+    qreal top = lineArea.top() + (lineArea.height() - block) / 2;
+    using namespace GridAlignment;
+    if (vertical(alignment) == Vertical::Top)
+        top = lineArea.top();
+    else if (vertical(alignment) == Vertical::Bottom)
+        top = lineArea.bottom() - block;
+    const Qt::Alignment horizontal = GridQt::alignment(alignment) & Qt::AlignHorizontal_Mask;
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.setFont(fonts.drawn(lineFont));
+    painter.setPen(Qt::black);
+    for (const QString &line : lines) {
+        painter.drawText(QRectF(lineArea.left(), top, lineArea.width(), lineHeight),
+                         int(horizontal | Qt::AlignVCenter | Qt::TextSingleLine), line);
+        top += lineHeight;
+    }
+    painter.restore();
+}
+
+QImage GridPaginator::image(const QString &key) const
+{
+    const auto found = m_images.constFind(key);
+    if (found != m_images.constEnd())
+        return *found;
+    const QImage decoded = m_grid.hasImage(key) ? QImage::fromData(m_grid.image(key).data) : QImage();
+    return *m_images.insert(key, decoded);
+}

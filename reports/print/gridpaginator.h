@@ -1,0 +1,70 @@
+#pragma once
+
+#include "printfonts.h"
+
+#include "reports/pagebreaks.h"
+#include "reports/printpagesetup.h"
+
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QPageLayout>
+#include <QRectF>
+
+class Grid;
+class QPagedPaintDevice;
+class QPainter;
+
+// Lays a grid in its printing form onto pages and paints them: cell texts with
+// their fonts, alignments, wrapping and fitting as on screen, merges, backgrounds,
+// pictures and thin borders, the columns scaled to the printable width, the page
+// header above and the footer below (&N the pages of this job, &P the page).
+// The same pages go to the print preview, the printer and PDF files.
+class GridPaginator
+{
+public:
+    // Sizes on paper are counted in pixels of 1/96 inch, as the grid counts them on screen.
+    static constexpr qreal PaperDpi = 96;
+
+    GridPaginator(const Grid &grid, const PrintPageSetup &setup);
+
+    static QPageLayout pageLayout(const PrintPageSetup &setup);
+
+    int pageCount() const { return int(m_pages.size()); }
+    const QList<PageBreaks::Page> &pages() const { return m_pages; }
+    // Grid pixels to paper pixels.
+    qreal scaleX() const { return m_scaleX; }
+    qreal scaleY() const { return m_scaleY; }
+    // The text of the footer on page `page` (from 0).
+    QString footerText(int page) const;
+
+    // Paints every page; the device's page layout must be pageLayout(). With
+    // `startOnNewPage` the first page is begun after what the device already holds.
+    void paint(QPainter &painter, QPagedPaintDevice &device, bool startOnNewPage = false) const;
+
+private:
+    struct Band {
+        QFont font;
+        qreal height = 0;
+    };
+
+    void paintPage(QPainter &painter, const PrintFonts &fonts, int page) const;
+    void paintRows(QPainter &painter, const PrintFonts &fonts, const PageBreaks::Page &page) const;
+    void paintCell(QPainter &painter, const PrintFonts &fonts, int row, int column, const QRectF &rect) const;
+    void paintText(QPainter &painter, const PrintFonts &fonts, const QString &text, const QFont &font,
+                   int alignment, bool wrap, const QRectF &rect) const;
+    void paintBands(QPainter &painter, const PrintFonts &fonts, int page) const;
+    QImage image(const QString &key) const;
+    int option(const QString &name, int fallback) const;
+
+    const Grid &m_grid;
+    PrintPageSetup m_setup;
+    QSizeF m_printable; // paper pixels
+    Band m_header;
+    Band m_footer;
+    qreal m_scaleX = 1;
+    qreal m_scaleY = 1;
+    QList<qreal> m_columnLeft; // grid pixels, one more than the columns
+    QList<PageBreaks::Page> m_pages;
+    mutable QHash<QString, QImage> m_images;
+};

@@ -48,6 +48,12 @@ bool AppContext::shutDown()
                                 m_library.mainLibraryWriteBack());
 }
 
+bool AppContext::saveSettings() const
+{
+    return m_store.SaveSettings(m_settings, m_table.showlr() ? 1 : 0, m_table.showLoss() ? 1 : 0,
+                                m_table.showTax() ? 1 : 0);
+}
+
 void AppContext::deleteRoomPictures() const
 {
     QDir folder(folders().roomPictureFolder());

@@ -38,6 +38,9 @@ public:
     // the settings saved with the table's column switches. False when a file
     // could not be written.
     bool shutDown();
+    // Writes the settings file now (the main library is not written back), so
+    // that a change of the template list survives a crash. False when it failed.
+    bool saveSettings() const;
     // Deletes every ".bmp" file in the room picture folder.
     void deleteRoomPictures() const;
 

@@ -107,6 +107,8 @@ void QuotaSheetExporter::writeItemCells(int row, const QuotaItem &item)
     number(row, Layout::MaterialProfit, b.materialprofit * 100.0f);
     number(row, Layout::MachineProfit, b.machineprofit * 100.0f);
     text(row, Layout::ItemDesc, item.itemDesc);
+    number(row, Layout::MaterialPrice, b.material);
+    number(row, Layout::MachinePrice, b.machine);
 }
 
 void QuotaSheetExporter::writeLine(int row, const MtLine &line, bool machine)

@@ -13,6 +13,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -108,8 +109,11 @@ QuotaSheetImport QuotaSheetImporter::readRows(const QList<SheetRow> &rows)
         return {{}, QStringLiteral("表格中没有施工项目：表头下面至少要有一行项目")};
     if (!ok)
         return {{}, importer.m_error};
-    for (QuotaItem &item : importer.m_items)
+    for (qsizetype i = 0; i < importer.m_items.size(); ++i) {
+        QuotaItem &item = importer.m_items[i];
         indexRules(item);
+        importer.m_statedPrices.at(i).applyTo(item.brand);
+    }
     return {importer.m_items, {}};
 }
 
@@ -143,7 +147,7 @@ bool QuotaSheetImporter::readHeader(const SheetRow &row)
         }
     }
     const bool anyRule = [this] {
-        for (int k = Layout::RuleSerial; k < Layout::ColumnCount; ++k) {
+        for (int k = Layout::RuleSerial; k <= Layout::RuleConstant; ++k) {
             if (m_sheetColumn[k] >= 0)
                 return true;
         }
@@ -194,7 +198,11 @@ bool QuotaSheetImporter::startItem(const SheetRow &row)
     item.brand.unit = *unit;
     if (!readBrand(row, item.brand))
         return false;
+    const std::optional<StatedPrices> stated = readStatedPrices(row);
+    if (!stated)
+        return false;
     m_items.append(item);
+    m_statedPrices.append(*stated);
     m_itemRow = row;
     return true;
 }
@@ -229,11 +237,37 @@ bool QuotaSheetImporter::readBrand(const SheetRow &row, BrandData &b)
     return true;
 }
 
+std::optional<QuotaSheetImporter::StatedPrices> QuotaSheetImporter::readStatedPrices(const SheetRow &row)
+{
+    StatedPrices stated;
+    const Column columns[] = {Layout::MaterialPrice, Layout::MachinePrice};
+    std::optional<float> *targets[] = {&stated.material, &stated.machine};
+    for (size_t i = 0; i < std::size(columns); ++i) {
+        if (!cell(row, columns[i]))
+            continue;
+        const std::optional<float> v = number(row, columns[i], 0.0f);
+        if (!v)
+            return std::nullopt;
+        *targets[i] = v;
+    }
+    return stated;
+}
+
+void QuotaSheetImporter::StatedPrices::applyTo(BrandData &brand) const
+{
+    if (material)
+        brand.material = *material;
+    if (machine)
+        brand.machine = *machine;
+}
+
 bool QuotaSheetImporter::continueItem(const SheetRow &row)
 {
     if (m_items.isEmpty())
         return fail(row, Layout::ItemName, QStringLiteral("项目名称为空：第一行项目须填写项目名称"));
-    for (int k = 0; k <= Layout::ItemDesc; ++k) {
+    for (int k = 0; k < Layout::ColumnCount; ++k) {
+        if (!Layout::isItemColumn(Column(k)))
+            continue;
         const SheetCell *c = cell(row, Column(k));
         const SheetCell *first = cell(m_itemRow, Column(k));
         if (c && (!first || c->text.trimmed() != first->text.trimmed()))
@@ -246,7 +280,9 @@ bool QuotaSheetImporter::continueItem(const SheetRow &row)
 
 bool QuotaSheetImporter::repeatsCurrentItem(const SheetRow &row) const
 {
-    for (int k = 0; k <= Layout::ItemDesc; ++k) {
+    for (int k = 0; k < Layout::ColumnCount; ++k) {
+        if (!Layout::isItemColumn(Column(k)))
+            continue;
         const SheetCell *c = cell(row, Column(k));
         const SheetCell *first = cell(m_itemRow, Column(k));
         if (c && (!first || c->text.trimmed() != first->text.trimmed()))

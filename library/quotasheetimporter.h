@@ -11,8 +11,9 @@
 #include <optional>
 
 // Turns the rows of a quota spreadsheet into library items. An item's
-// material and machine prices are the sums of num x price over its material
-// and machine lines, in line order. Any layout fault refuses the whole sheet.
+// material and machine prices are the ones its row states; where the sheet
+// leaves them out, the sums of num x price over its material and machine
+// lines, in line order. Any layout fault refuses the whole sheet.
 class QuotaSheetImporter
 {
 public:
@@ -26,6 +27,14 @@ public:
 private:
     using Column = QuotaSheetLayout::Column;
 
+    // A library item may be priced per unit without lines, or state another
+    // price than its lines add up to; the stated price wins.
+    struct StatedPrices {
+        std::optional<float> material;
+        std::optional<float> machine;
+        void applyTo(BrandData &brand) const;
+    };
+
     bool readHeader(const SheetRow &row);
     bool readDataRow(const SheetRow &row);
     bool startItem(const SheetRow &row);
@@ -34,6 +43,7 @@ private:
     bool readResource(const SheetRow &row);
     bool readRule(const SheetRow &row);
     bool readBrand(const SheetRow &row, BrandData &brand);
+    std::optional<StatedPrices> readStatedPrices(const SheetRow &row);
     bool hasAny(const SheetRow &row, bool (*inGroup)(Column)) const;
 
     const SheetCell *cell(const SheetRow &row, Column column) const;
@@ -43,6 +53,7 @@ private:
 
     std::array<int, QuotaSheetLayout::ColumnCount> m_sheetColumn{}; // -1 when the header lacks it
     QList<QuotaItem> m_items;
-    SheetRow m_itemRow; // the first row of the item being read
+    QList<StatedPrices> m_statedPrices; // one per item
+    SheetRow m_itemRow;                 // the first row of the item being read
     QString m_error;
 };

@@ -41,7 +41,9 @@ QString QuotaSheetLayout::header(Column column)
                                                                    "门宽系数",
                                                                    "高度系数",
                                                                    "门数量系数",
-                                                                   "常数"};
+                                                                   "常数",
+                                                                   "材料单价",
+                                                                   "机械单价"};
     return QString::fromUtf8(headers.at(column));
 }
 
@@ -58,6 +60,8 @@ bool QuotaSheetLayout::isNumber(Column column)
     case MachineProfit:
     case LinePrice:
     case LineNum:
+    case MaterialPrice:
+    case MachinePrice:
         return true;
     default:
         return isRuleColumn(column) && column != RuleRoomName;

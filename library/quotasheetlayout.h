@@ -47,17 +47,21 @@ public:
         RuleHeight,
         RuleDoorCount,
         RuleConstant,
+        // The item's own prices; a sheet without them gets the sums of its lines.
+        MaterialPrice,
+        MachinePrice,
         ColumnCount
     };
 
     static QString header(Column column);
-    // Required columns must be in the header row; the rule columns may be left out.
+    // Required columns must be in the header row; the rule and price columns may be left out.
     static bool isRequired(Column column) { return column < RuleSerial; }
     static bool isNumber(Column column);
     static bool isRate(Column column);
-    static bool isItemColumn(Column column) { return column <= ItemDesc; }
+    static bool isItemColumn(Column column) { return column <= ItemDesc || isStatedPrice(column); }
     static bool isLineColumn(Column column) { return column >= LineType && column <= LineDesc; }
-    static bool isRuleColumn(Column column) { return column >= RuleSerial; }
+    static bool isRuleColumn(Column column) { return column >= RuleSerial && column <= RuleConstant; }
+    static bool isStatedPrice(Column column) { return column == MaterialPrice || column == MachinePrice; }
     // Decimals the template file keeps for the column's value.
     static int templateDecimals(Column column);
 

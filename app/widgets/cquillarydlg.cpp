@@ -11,6 +11,7 @@
 #include "platformactions.h"
 #include "settingsactions.h"
 #include "settingsmenu.h"
+#include "templatecommands.h"
 #include "viewswitcher.h"
 
 #include "app/appcontext.h"
@@ -119,8 +120,23 @@ void CQuillaryDlg::createParts()
     connect(m_toolbar, &MainToolbar::command, this, &CQuillaryDlg::runCommand);
     connect(m_settingsMenu, &SettingsMenu::command, this, &CQuillaryDlg::runCommand);
     connect(m_platform, &PlatformActions::userChanged, m_toolbar, &MainToolbar::showUser);
-    addTemplateCommands();
+    createTemplateCommands();
     connectPanes();
+}
+
+void CQuillaryDlg::createTemplateCommands()
+{
+    TemplateCommands::Hooks hooks;
+    hooks.signIn = [this] {
+        if (m_platform->account().userName().isEmpty())
+            m_platform->signInOrOut();
+    };
+    hooks.showTable = [this] {
+        if (m_views->currentView() != ViewSwitcher::TableView)
+            showTable();
+    };
+    m_templates = new TemplateCommands(m_context, *m_panes->left(), this, std::move(hooks));
+    setTemplateCommands([this](int code) { m_templates->run(code); });
 }
 
 void CQuillaryDlg::addCommands()
@@ -147,6 +163,10 @@ void CQuillaryDlg::addCommands()
     m_router.add(EditTemplate, [this] { editTemplate(TemplateEditorCode); });
     m_router.add(MenuEditTemplate, [this] { editTemplate(TemplateEditorCode); });
     m_router.add(SaveTemplate, [this] { editTemplate(SaveIntoTemplateCode); });
+    m_router.add(OpenTemplate, [this] {
+        if (m_leftPaneCommand)
+            m_templates->showFloatingMenu();
+    });
     m_router.add(ImportTemplate, [this] {
         if (!m_leftPaneCommand)
             return;
@@ -161,7 +181,7 @@ void CQuillaryDlg::addTemplateCommands()
     const bool available = bool(m_leftPaneCommand);
     for (int id : {CommandId::EditTemplate, CommandId::SaveTemplate, CommandId::ImportTemplate,
                    CommandId::OpenTemplate})
-        m_toolbar->button(id)->setEnabled(available && id != CommandId::OpenTemplate);
+        m_toolbar->button(id)->setEnabled(available);
 }
 
 void CQuillaryDlg::setTemplateCommands(std::function<void(int code)> leftPaneCommand)

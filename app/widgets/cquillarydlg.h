@@ -20,6 +20,7 @@ class MainToolbar;
 class PlatformActions;
 class SettingsActions;
 class SettingsMenu;
+class TemplateCommands;
 class ViewSwitcher;
 
 // The main window: toolbar, left pane and one of three views on the right. It
@@ -48,6 +49,7 @@ public:
     LongOperation &longOperation() { return *m_longOperation; }
     PlatformActions &platform() { return *m_platform; }
     MainPanes &panes() { return *m_panes; }
+    TemplateCommands &templates() { return *m_templates; }
 
     // The left pane's template commands (0 editor, 1 save into template, 3 import,
     // 6 close the floating menu); the template buttons stay disabled without it.
@@ -79,6 +81,7 @@ private:
     void createParts();
     void addCommands();
     void addTemplateCommands();
+    void createTemplateCommands();
     void addShortcuts();
     void openCommandLineProject(const QString &commandLine);
     void showSettingsMenu();
@@ -102,4 +105,5 @@ private:
     std::unique_ptr<SettingsActions> m_settings;
     std::function<void(int)> m_leftPaneCommand;
     MainPanes *m_panes = nullptr;
+    TemplateCommands *m_templates = nullptr;
 };

@@ -4,12 +4,13 @@
 
 #include "app/appcontext.h"
 #include "estimate/widgets/ctabledlg.h"
+#include "library/widgets/cedititemroomdlg.h"
 #include "library/widgets/citemdlg.h"
 #include "reports/widgets/cdetaillistdlg.h"
 #include "reports/widgets/cparticulars.h"
 
 MainPanes::MainPanes(AppContext &context, QWidget *window)
-    : QObject(window), m_context(context),
+    : QObject(window), m_context(context), m_window(window),
       m_projectForm(context.projectInfo(), context.document(), &context.tableGrid(), &context.billLists()),
       m_operations(context.budgetTable(), context.libraryItems())
 {
@@ -49,6 +50,18 @@ void MainPanes::connectLeftPane()
     connect(m_left, &CItemDlg::addToAllRoomsRequested, m_table, &CTableDlg::addToAllRooms);
     connect(m_left, &CItemDlg::roomSelected, m_table, &CTableDlg::selectRoom);
     connect(m_left, &CItemDlg::newRoomRequested, m_table, &CTableDlg::createRoom);
+    connect(m_table, &CTableDlg::libraryChanged, m_left, &CItemDlg::showLibraryChange);
+    connect(m_table, &CTableDlg::resourceEditorRequested, this, &MainPanes::editResources);
+}
+
+void MainPanes::editResources(int estimateIndex)
+{
+    const QList<EstimateRow> &rows = m_context.estimate().rows();
+    if (estimateIndex < 0 || estimateIndex >= rows.size() || !rows.at(estimateIndex).isConstruct())
+        return;
+    CEditItemRoomDlg editor(rows.at(estimateIndex).item, m_window);
+    if (editor.exec() == QDialog::Accepted)
+        m_operations.repriceAfterResourceEdit(editor.savedItem());
 }
 
 void MainPanes::showView(int view, int list, int clientWidth, int clientHeight)

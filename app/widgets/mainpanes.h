@@ -38,8 +38,11 @@ public:
 private:
     void createTablePanes(QWidget *window);
     void connectLeftPane();
+    // "编辑" on an item row: the resource editor, then the row priced again.
+    void editResources(int estimateIndex);
 
     AppContext &m_context;
+    QWidget *m_window;
     ProjectForm m_projectForm;
     ItemOperations m_operations;
     int m_customItemCounter = 1;

@@ -142,7 +142,7 @@ QTreeWidget *CItemDlg::createTree()
 void CItemDlg::connectTrees()
 {
     connect(m_libraryTree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
-        m_lastClickedText = item->text(0).trimmed();
+        m_selection.lastClickedText = item->text(0).trimmed();
         emit closeFloatingMenuRequested();
     });
     connect(m_libraryTree, &QTreeWidget::itemDoubleClicked, this,
@@ -161,6 +161,29 @@ int CItemDlg::nodeOf(const QTreeWidgetItem *item)
 void CItemDlg::fillLibraryTree()
 {
     m_tree.fill(m_library.items());
+    showTreeNodes();
+    reselect();
+}
+
+void CItemDlg::showLibraryChange()
+{
+    QList<int> expanded;
+    for (auto it = m_itemsByNode.cbegin(); it != m_itemsByNode.cend(); ++it) {
+        if (it.value()->isExpanded())
+            expanded.append(it.key());
+    }
+    const int current = nodeOf(m_libraryTree->currentItem());
+    showTreeNodes();
+    for (int node : expanded) {
+        if (QTreeWidgetItem *item = m_itemsByNode.value(node))
+            item->setExpanded(true);
+    }
+    if (QTreeWidgetItem *item = m_itemsByNode.value(current))
+        m_libraryTree->setCurrentItem(item);
+}
+
+void CItemDlg::showTreeNodes()
+{
     m_libraryTree->clear();
     m_itemsByNode.clear();
     for (const LibraryTree::Node &node : m_tree.nodes()) {
@@ -175,17 +198,19 @@ void CItemDlg::fillLibraryTree()
         onSearchTextChanged(m_searchBox->text());
 }
 
-void CItemDlg::reselectItem(int itemIndex)
+void CItemDlg::reselect()
 {
     const QList<QuotaItem> &items = m_library.items();
-    if (m_lastClickedText.isEmpty() || itemIndex < 0 || itemIndex >= items.size())
+    const qsizetype index = m_selection.reselectIndex;
+    if (m_selection.lastClickedText.isEmpty() || !m_selection.reselect || index < 0 || index >= items.size())
         return;
-    if (QTreeWidgetItem *item = m_itemsByNode.value(items.at(itemIndex).treeNode)) {
+    if (QTreeWidgetItem *item = m_itemsByNode.value(items.at(index).treeNode)) {
         if (item->parent())
             item->parent()->setExpanded(true);
         m_libraryTree->setCurrentItem(item);
     }
-    m_lastClickedText.clear();
+    m_selection.reselect = false;
+    m_selection.lastClickedText.clear();
 }
 
 qsizetype CItemDlg::itemIndexOfNode(int node) const
@@ -279,6 +304,8 @@ void CItemDlg::editItem(int itemIndex)
 void CItemDlg::deleteItem(int itemIndex)
 {
     using Outcome = LibraryCommands::DeleteOutcome;
+    const int deletedNode =
+        itemIndex >= 0 && itemIndex < m_library.items().size() ? m_library.items().at(itemIndex).treeNode : 0;
     const Outcome outcome = LibraryCommands::deleteItem(m_library, m_tree, itemIndex, m_selectedTemplate,
                                                         m_currentTemplatePath, m_customItemCounter);
     if (outcome == Outcome::NoPermission) {
@@ -287,7 +314,10 @@ void CItemDlg::deleteItem(int itemIndex)
     }
     if (outcome == Outcome::NoItem)
         return;
-    fillLibraryTree();
+    // Only the item's own node goes: open categories and the selection stay.
+    delete m_itemsByNode.take(deletedNode);
+    if (!m_searchBox->text().trimmed().isEmpty())
+        onSearchTextChanged(m_searchBox->text());
     if (outcome == Outcome::OpenSaveDialog)
         emit saveTemplateRequested(true);
     else if (outcome == Outcome::TemplateWriteFailed)
@@ -354,7 +384,7 @@ QMenu *CItemDlg::templateMenu()
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("accuracyMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(templateCommandText(u"打开模板"), this, &CItemDlg::openTemplateDialog);
+    menu->addAction(templateCommandText(u"打开模板"), this, &CItemDlg::chooseTemplateFile);
     menu->addAction(templateCommandText(u"编辑模板"), this, [this] { requestTemplateCommand(0); });
     menu->addAction(templateCommandText(u"保存模板"), this, [this] { requestTemplateCommand(1); });
     menu->addAction(templateCommandText(u"导入模板"), this, &CItemDlg::importTemplateRequested);
@@ -372,17 +402,24 @@ void CItemDlg::requestTemplateCommand(int command)
         emit saveTemplateRequested(false);
 }
 
-void CItemDlg::openTemplateDialog()
+void CItemDlg::chooseTemplateFile()
 {
     emit closeFloatingMenuRequested();
-    QFileDialog dialog(this, QString(), m_proposedTemplatePath,
-                       QStringLiteral("项目模板(*.xml *.oml)"));
-    dialog.setDefaultSuffix(QStringLiteral("xml"));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setFilter(dialog.filter() | QDir::Hidden);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    std::optional<QString> chosen;
+    if (m_chooseOpenPath) {
+        chosen = m_chooseOpenPath(m_proposedTemplatePath);
+    } else {
+        QFileDialog dialog(this, QStringLiteral("打开模板"), m_proposedTemplatePath,
+                           QStringLiteral("项目模板(*.xml *.oml)"));
+        dialog.setDefaultSuffix(QStringLiteral("xml"));
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setFilter(dialog.filter() | QDir::Hidden);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            chosen = dialog.selectedFiles().constFirst();
+    }
+    if (!chosen)
         return;
-    m_proposedTemplatePath = dialog.selectedFiles().first();
+    m_proposedTemplatePath = *chosen;
     openTemplateFile(m_proposedTemplatePath);
 }
 
@@ -390,8 +427,8 @@ void CItemDlg::openTemplateFile(const QString &path)
 {
     using Outcome = LibraryCommands::OpenOutcome;
     emit showBudgetTableRequested();
-    const Outcome outcome = LibraryCommands::openTemplateFile(m_library, path, m_templateList, m_selectedTemplate,
-                                                              m_customItemCounter);
+    const Outcome outcome = LibraryCommands::openTemplateFile(m_library, path, m_templateList,
+                                                              m_selectedTemplate, m_customItemCounter);
     if (outcome == Outcome::NotATemplate)
         emit templateReadFailed();
     if (outcome != Outcome::Opened)

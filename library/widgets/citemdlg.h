@@ -1,10 +1,14 @@
 #pragma once
 
+#include "library/browserselection.h"
+
 #include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <optional>
 
 class LibraryTree;
 class Prompter;
@@ -45,16 +49,28 @@ public:
 
     explicit CItemDlg(const Parts &parts, QWidget *parent = nullptr);
 
-    // Rebuilds the library tree from the item list (after every template read and edit).
+    // Rebuilds the library tree from the item list (after every template read and
+    // edit); selects again the item the template editor showed last.
     void fillLibraryTree();
-    // Expands and selects the node of the item the template editor showed last.
-    void reselectItem(int itemIndex);
+    // Shows the library tree as it stands after an item went into a category,
+    // keeping the open categories and the selection.
+    void showLibraryChange();
+    // What the template editor reads and sets to bring the user back to his item.
+    BrowserSelection &selection() { return m_selection; }
     // Rebuilds the rooms tree from the shared room names (a room was added, renamed or deleted).
     void fillRoomsTree();
     // Makes the file the current template.
     void openTemplateFile(const QString &path);
     // The path the open dialog proposes until the user picks another.
     void setProposedTemplatePath(const QString &path) { m_proposedTemplatePath = path; }
+    // "打开模板": the file dialog, then openTemplateFile with the chosen path.
+    void chooseTemplateFile();
+    // Replaces the file dialog (tests answer it directly): the chosen path or nothing.
+    void setOpenPathChooser(std::function<std::optional<QString>(const QString &proposed)> chooser)
+    {
+        m_chooseOpenPath = std::move(chooser);
+    }
+    int &customItemCounter() { return m_customItemCounter; }
     // Places the controls for a view; top and bottom are the main window's client range.
     void layoutForView(int view, int top, int bottom);
     // The step of the view on show is disabled, the others enabled.
@@ -120,6 +136,8 @@ protected:
 
 private:
     void createControls();
+    void showTreeNodes();
+    void reselect();
     void createStepButtons();
     QTreeWidget *createTree();
     void connectTrees();
@@ -128,7 +146,6 @@ private:
     void onLibraryContextMenu(const QPoint &pos);
     void onResultContextMenu(const QPoint &pos);
     void onRoomClicked(QTreeWidgetItem *item);
-    void openTemplateDialog();
     void requestTemplateCommand(int command);
     bool allowedToEdit();
     qsizetype itemIndexOfNode(int node) const;
@@ -157,8 +174,9 @@ private:
     QPushButton *m_newRoom = nullptr;
     QTreeWidget *m_roomsTree = nullptr;
     QHash<int, QTreeWidgetItem *> m_itemsByNode;
-    QString m_lastClickedText;
+    BrowserSelection m_selection;
     QString m_proposedTemplatePath;
+    std::function<std::optional<QString>(const QString &)> m_chooseOpenPath;
     int m_view = FormView;
     int m_bottom = 0;
 };

@@ -175,6 +175,41 @@ TEST_F(SpreadsheetFiles, ExportThenImportGivesTheSameItems)
         EXPECT_TRUE(actual.at(i) == expected.at(i)) << "item " << expected.at(i).itemName.toStdString();
 }
 
+TEST_F(SpreadsheetFiles, ItemsWhosePricesAreNotTheirLineSumsComeBackUnchanged)
+{
+    QList<QuotaItem> original = bundledLibrary();
+    ASSERT_GE(original.size(), 3);
+    QuotaItem perUnit = original.at(1);
+    perUnit.itemName = QStringLiteral("麦冬");
+    perUnit.brand.materials.clear();
+    perUnit.brand.machines.clear();
+    perUnit.brand.material = 12.0f;
+    perUnit.brand.machine = 3.25f;
+    QuotaItem freeMachine = original.at(2);
+    freeMachine.itemName = QStringLiteral("人工挖土");
+    MtLine digger;
+    digger.kind = QStringLiteral("1");
+    digger.name = QStringLiteral("挖掘机");
+    digger.classify = QStringLiteral("机械");
+    digger.price = 800.0f;
+    digger.num = 0.01f;
+    freeMachine.brand.machines = {digger};
+    freeMachine.brand.machine = 0.0f;
+    original.insert(2, perUnit);
+    original.insert(3, freeMachine);
+
+    QString error;
+    ASSERT_TRUE(QuotaSheetExporter::write(original, path("lines.xlsx"), &error)) << error.toStdString();
+    const QuotaSheetImport imported = QuotaSheetImporter::readFile(path("lines.xlsx"));
+    ASSERT_TRUE(imported.ok()) << imported.error.toStdString();
+    EXPECT_EQ(TemplateWriter::text(imported.items, {}), TemplateWriter::text(original, {}));
+    ASSERT_GT(imported.items.size(), 3);
+    EXPECT_EQ(imported.items.at(2).brand.material, 12.0f);
+    EXPECT_TRUE(imported.items.at(2).brand.materials.isEmpty());
+    EXPECT_EQ(imported.items.at(3).brand.machine, 0.0f);
+    EXPECT_EQ(imported.items.at(3).brand.machines.size(), 1);
+}
+
 TEST_F(SpreadsheetFiles, TruncatedWorkbooksAreRefused)
 {
     QString error;

@@ -41,7 +41,7 @@ TEST(SpreadsheetImport, RefusesAWrongLayoutNamingRowAndColumn)
         {"missing header", rows({item}, headerWithout("工程量")),
          "第1行：缺少表头“工程量”（第一行应为表头）"},
         {"duplicate header", rows({item}, SheetFixture::fullHeader() << "单位"),
-         "第1行 AM列：表头“单位”重复"},
+         "第1行 AO列：表头“单位”重复"},
         {"rule column without serial column", rows({item}, ruleWithoutSerial),
          "第1行：缺少表头“规则编号”（第一行应为表头）"},
         {"item without a name", rows({{{"分类名称", "绿化种植"}, {"单位", "株"}}}),
@@ -132,6 +132,50 @@ TEST(SpreadsheetImport, ReadsLinesContinuationsAndCategories)
     EXPECT_EQ(result.items.at(1).categoryName, QStringLiteral("绿化种植"));
     EXPECT_EQ(result.items.at(2).categoryKind, QStringLiteral("园路"));
     EXPECT_EQ(result.items.at(2).brand.num, 2.0f);
+}
+
+TEST(SpreadsheetImport, StatedPricesStandAndLineSumsFillTheGaps)
+{
+    const Cells lines = {
+        {"资源类型(材料/机械)", "材料"}, {"资源名称", "香樟"}, {"资源单价", "420"}, {"资源用量", "2"}};
+    const Cells machineLine = {
+        {"资源类型(材料/机械)", "机械"}, {"资源名称", "吊车"}, {"资源单价", "100"}, {"资源用量", "0.5"}};
+    struct Case {
+        const char *what;
+        QList<SheetRow> sheet;
+        float material;
+        float machine;
+    };
+    const Case cases[] = {
+        {"columns left out", rows({with(item, lines), machineLine}, headerWithout("材料单价")), 840.0f,
+         50.0f},
+        {"cells left empty", rows({with(item, lines), machineLine}), 840.0f, 50.0f},
+        {"stated over the lines",
+         rows({with(item, with(lines, {{"材料单价", "12"}, {"机械单价", "0"}})), machineLine}), 12.0f, 0.0f},
+        {"stated without lines", rows({with(item, {{"材料单价", "12.5"}})}), 12.5f, 0.0f},
+        {"one stated, one summed", rows({with(item, with(lines, {{"机械单价", "7"}})), machineLine}), 840.0f,
+         7.0f},
+    };
+    for (const Case &c : cases) {
+        const QuotaSheetImport result = QuotaSheetImporter::readRows(c.sheet);
+        ASSERT_TRUE(result.ok()) << c.what << ": " << result.error.toStdString();
+        ASSERT_EQ(result.items.size(), 1) << c.what;
+        EXPECT_EQ(result.items.at(0).brand.material, c.material) << c.what;
+        EXPECT_EQ(result.items.at(0).brand.machine, c.machine) << c.what;
+    }
+}
+
+TEST(SpreadsheetImport, StatedPricesAreCheckedLikeTheOtherItemCells)
+{
+    const QuotaSheetImport text = QuotaSheetImporter::readRows(rows({with(item, {{"材料单价", "abc"}})}));
+    EXPECT_EQ(text.error, QStringLiteral("第2行 AM列（材料单价）：应为数字，而不是“abc”"));
+    // A continuation line may repeat the item's price but not change it.
+    const QuotaSheetImport changed = QuotaSheetImporter::readRows(
+        rows({with(item, {{"机械单价", "5"}}),
+              {{"资源类型(材料/机械)", "材料"}, {"资源名称", "砂"}, {"机械单价", "6"}}}));
+    EXPECT_EQ(
+        changed.error,
+        QStringLiteral("第3行 AN列（机械单价）：项目名称为空的行是上一项目的续行，此格应留空或与第2行相同"));
 }
 
 TEST(SpreadsheetImport, FindsColumnsByHeaderInAnyOrder)

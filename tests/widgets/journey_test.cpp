@@ -1,6 +1,8 @@
 // One whole session as a new user lives it, driven only through the windows'
 // controls: every prompt is answered where it appears, and what the user sees is
 // read from the views.
+#include "modalanswers.h"
+
 #include "app/appcontext.h"
 #include "app/widgets/caddlistdlg.h"
 #include "app/widgets/commandids.h"
@@ -51,55 +53,6 @@ constexpr int QuantityColumn = 6;
 constexpr int ItemTotalColumn = 17;
 constexpr int RoomTotalColumn = 4;
 constexpr int ProjectTotalColumn = 13;
-
-// Answers the modal dialogs in the order the journey expects them. A dialog that
-// nobody expected is written down and closed, so a misplaced prompt fails the step.
-class Prompts : public QObject
-{
-public:
-    using Answer = std::function<void(QWidget *)>;
-
-    Prompts()
-    {
-        connect(&m_timer, &QTimer::timeout, this, &Prompts::poll);
-        m_timer.start(10);
-    }
-
-    void expect(Answer answer) { m_answers.push_back(std::move(answer)); }
-    bool allAnswered() const { return m_answers.empty(); }
-    QStringList takeUnexpected() { return std::exchange(m_unexpected, {}); }
-
-    static QString describe(QWidget *modal)
-    {
-        if (auto *tips = qobject_cast<CTipsDlg *>(modal))
-            return QStringLiteral("prompt: ") + tips->text();
-        return QString::fromLatin1(modal->metaObject()->className()) + QStringLiteral(": ") + modal->windowTitle();
-    }
-
-private:
-    void poll()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        // A dialog comes back to the top when one it opened closes: it was seen already.
-        if (!modal || m_seen.contains(modal))
-            return;
-        m_seen.removeAll(nullptr);
-        m_seen.append(modal);
-        if (m_answers.empty()) {
-            m_unexpected.append(describe(modal));
-            QTimer::singleShot(0, modal, [modal] { modal->close(); });
-            return;
-        }
-        // Answered from the event loop: an answer may open the next dialog.
-        QTimer::singleShot(0, modal, [modal, answer = std::move(m_answers.front())] { answer(modal); });
-        m_answers.pop_front();
-    }
-
-    QTimer m_timer;
-    std::deque<Answer> m_answers;
-    QList<QPointer<QWidget>> m_seen;
-    QStringList m_unexpected;
-};
 
 // Lets queued requests and the dialogs they open run.
 void settle()

@@ -1,0 +1,107 @@
+#include "cedititemroomdlg.h"
+
+#include "editorgridimages.h"
+#include "kindmenu.h"
+
+#include "contracts/widgets/gridview.h"
+#include "library/resourceeditor.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+CEditItemRoomDlg::CEditItemRoomDlg(const ConstructItem &item, QWidget *parent)
+    : QDialog(parent), m_item(item), m_saved(item),
+      m_grids(m_itemGrid, m_lineGrid, ItemEditGrids::resourceEditorLayout())
+{
+    setObjectName(QStringLiteral("EditItemRoomDlg"));
+    setWindowTitle(QStringLiteral("编辑项目资源"));
+    setFixedSize(Width, Height);
+    EditorGridImages::addTo(m_lineGrid);
+    createControls();
+    m_grids.show(ResourceEditor::show(item));
+}
+
+CEditItemRoomDlg::~CEditItemRoomDlg()
+{
+    m_itemView->setGrid(nullptr);
+    m_lineView->setGrid(nullptr);
+}
+
+void CEditItemRoomDlg::createControls()
+{
+    m_info = new QLabel(
+        QStringLiteral("编辑项目\n\n修改施工项目的名称、单位、说明、人工和管理费，以及它的材料和机械。\n\n"
+                       "只改动本预算中的这一项，不改动模板。"),
+        this);
+    m_info->setObjectName(QStringLiteral("BTN_Info"));
+    m_info->setWordWrap(true);
+    m_info->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    m_info->setStyleSheet(QStringLiteral("background: #eef4ea; color: #365030; padding: 8px;"));
+    m_info->setGeometry(0, 30, 148, 433);
+    m_itemView = new GridView(this);
+    m_itemView->setGrid(&m_itemGrid);
+    m_itemView->setGeometry(152, 30, 630, 188);
+    m_itemView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The line grid lies over the empty lower part of the item grid.
+    m_lineView = new GridView(this);
+    m_lineView->setGrid(&m_lineGrid);
+    m_lineView->setGeometry(152, 161, 630, 302);
+    m_lineView->raise();
+    m_cancel = new QPushButton(QStringLiteral("取消"), this);
+    m_cancel->setObjectName(QStringLiteral("RoomDefault_Cancel"));
+    m_cancel->setGeometry(520, 473, 100, 32);
+    m_save = new QPushButton(QStringLiteral("保存"), this);
+    m_save->setObjectName(QStringLiteral("EditItem_Save"));
+    m_save->setGeometry(645, 473, 100, 32);
+    for (QPushButton *button : {m_save, m_cancel})
+        button->setAutoDefault(false);
+    connect(m_lineView, &GridView::cellClicked, this,
+            [this](int row, int column) { lineCellClicked(row, column); });
+    connect(m_save, &QPushButton::clicked, this, &CEditItemRoomDlg::onSave);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CEditItemRoomDlg::lineCellClicked(int row, int column)
+{
+    KindMenu::lineCellClicked(m_lineView, m_grids, row, column, false);
+}
+
+void CEditItemRoomDlg::moveActiveCell(bool right)
+{
+    Grid &grid = m_lineGrid.activeRow() >= 0 || m_itemGrid.activeRow() < 0 ? m_lineGrid : m_itemGrid;
+    const int row = grid.activeRow();
+    const int column = grid.activeColumn();
+    if (row < 0 || column < 0)
+        return;
+    if (right && column + 1 < grid.columnCount())
+        grid.setActiveCell(row, column + 1);
+    else if (!right && row + 1 < grid.rowCount())
+        grid.setActiveCell(row + 1, column);
+}
+
+void CEditItemRoomDlg::onSave()
+{
+    m_saved = ResourceEditor::save(m_item, m_grids.read());
+    accept();
+}
+
+void CEditItemRoomDlg::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    case Qt::Key_Tab:
+        moveActiveCell(true);
+        event->accept();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        moveActiveCell(false);
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}

@@ -352,6 +352,27 @@ TEST_F(TemplateWindowsTest, TheFloatingMenuOpensATemplateAndClosesOnOtherCommand
     EXPECT_FALSE(menu->isVisible());
 }
 
+TEST_F(TemplateWindowsTest, AListedTemplateThatNoLongerReadsIsNotConfirmedAsOpened)
+{
+    const QString copy = openCopyOfTheLibrary();
+    m_answers.expect(statusAnswer(QStringLiteral("导入模板"), QStringLiteral("导入成功，模板已更新。")));
+    left()->openTemplateFile(settings().templateList.at(0));
+    finish("back to the main library");
+    QFile damaged(copy);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write("damaged");
+    damaged.close();
+    toolbar(CommandId::OpenTemplate);
+    CSaveItemXML *menu = m_window->templates().floatingMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->slotList().size(), 2);
+    m_answers.expect(statusAnswer(QStringLiteral("导入模板"), QStringLiteral("请导入正确的模板文件")));
+    QTest::mouseClick(menu->slotButton(1), Qt::LeftButton);
+    finish("damaged slot");
+    EXPECT_EQ(settings().selectedTemplate, 0);
+    EXPECT_EQ(settings().currentTemplatePath, settings().templateList.at(0));
+}
+
 TEST_F(TemplateWindowsTest, DeletingTheCurrentTemplateFromASlotFallsBackToTheMainLibrary)
 {
     const QString copy = openCopyOfTheLibrary();

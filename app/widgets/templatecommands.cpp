@@ -270,6 +270,8 @@ void TemplateCommands::runImport(const QString &path)
 {
     auto job = std::make_shared<TemplateImport>(path, m_context.folders().dataFolder());
     QThread *worker = QThread::create([job] { job->convert(); });
+    // Owned here so that a conversion the program outlives is still freed; the destructor waits for it first.
+    worker->setParent(this);
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     m_workers.removeAll(nullptr);
     m_workers.append(worker);

@@ -8,6 +8,7 @@
 #include "app/widgets/mainpanes.h"
 #include "app/widgets/maintoolbar.h"
 #include "app/widgets/platformactions.h"
+#include "app/widgets/signindialog.h"
 #include "app/widgets/templatecommands.h"
 #include "contracts/widgets/gridview.h"
 #include "estimate/budgettable.h"
@@ -275,6 +276,51 @@ TEST_F(TemplateWindowsTest, ALockedTemplateSavedWhileSignedInIsReadOnlyForAnothe
     EXPECT_TRUE(m_context->library().canEditTemplate());
 }
 
+TEST_F(TemplateWindowsTest, LockingWhileSignedOutAsksForTheAccountFirst)
+{
+    m_window->platform().setUser(QString());
+    m_answers.expect(answerWith<CSaveItemXML>([](CSaveItemXML *dialog) {
+        dialog->nameEdit()->setText(QStringLiteral("丙的库"));
+        QTest::mouseClick(dialog->lockBox(), Qt::LeftButton);
+        ASSERT_TRUE(dialog->lockBox()->isChecked());
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    }));
+    m_answers.expect(answerWith<SignInDialog>([](SignInDialog *signIn) {
+        signIn->nameEdit()->setText(QStringLiteral("丙"));
+        QTest::mouseClick(signIn->signInButton(), Qt::LeftButton);
+    }));
+    m_answers.expect(statusAnswer(QStringLiteral("保存模板"), QStringLiteral("模板已保存成功。")));
+    toolbar(CommandId::SaveTemplate);
+    finish("save locked after signing in");
+    QFile saved(dataFile(QStringLiteral("丙的库.oml")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(saved.readAll()).contains(QStringLiteral("<PassWord user=\"丙\"/>")));
+    EXPECT_EQ(m_window->platform().account().userName(), QStringLiteral("丙"));
+}
+
+TEST_F(TemplateWindowsTest, DownloadingTheBlankSheetSavesItAndOpensIt)
+{
+    const QString target = m_documents.filePath(QStringLiteral("我的定额.xlsx"));
+    QString opened;
+    m_window->templates().hooks().chooseSavePath = [target](const QString &, const QString &) {
+        return std::optional<QString>(target);
+    };
+    m_window->templates().hooks().openWithDesktop = [&opened](const QString &path) {
+        opened = path;
+        return true;
+    };
+    m_answers.expect(statusAnswer(QStringLiteral("导入模板"), QStringLiteral("请按照正确模板格式导入"),
+                                  QStringLiteral("下载模板")));
+    toolbar(CommandId::ImportTemplate);
+    finish("download");
+    EXPECT_EQ(opened, target);
+    QFile copy(target);
+    QFile blank(QDir(m_context->folders().programFolder()).filePath(QStringLiteral("定额导入模板.xlsx")));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(blank.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), blank.readAll());
+}
+
 TEST_F(TemplateWindowsTest, TheFloatingMenuOpensATemplateAndClosesOnOtherCommands)
 {
     openCopyOfTheLibrary();
@@ -304,6 +350,27 @@ TEST_F(TemplateWindowsTest, TheFloatingMenuOpensATemplateAndClosesOnOtherCommand
     toolbar(CommandId::OpenTemplate);
     QTest::mouseClick(left(), Qt::LeftButton, Qt::NoModifier, QPoint(CItemDlg::PaneWidth - 1, 200));
     EXPECT_FALSE(menu->isVisible());
+}
+
+TEST_F(TemplateWindowsTest, AListedTemplateThatNoLongerReadsIsNotConfirmedAsOpened)
+{
+    const QString copy = openCopyOfTheLibrary();
+    m_answers.expect(statusAnswer(QStringLiteral("导入模板"), QStringLiteral("导入成功，模板已更新。")));
+    left()->openTemplateFile(settings().templateList.at(0));
+    finish("back to the main library");
+    QFile damaged(copy);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write("damaged");
+    damaged.close();
+    toolbar(CommandId::OpenTemplate);
+    CSaveItemXML *menu = m_window->templates().floatingMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->slotList().size(), 2);
+    m_answers.expect(statusAnswer(QStringLiteral("导入模板"), QStringLiteral("请导入正确的模板文件")));
+    QTest::mouseClick(menu->slotButton(1), Qt::LeftButton);
+    finish("damaged slot");
+    EXPECT_EQ(settings().selectedTemplate, 0);
+    EXPECT_EQ(settings().currentTemplatePath, settings().templateList.at(0));
 }
 
 TEST_F(TemplateWindowsTest, DeletingTheCurrentTemplateFromASlotFallsBackToTheMainLibrary)

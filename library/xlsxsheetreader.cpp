@@ -75,6 +75,12 @@ std::optional<QByteArray> readPart(zip_t *zip, const QString &name, QString *err
         }
         data.append(buffer, qsizetype(n));
     }
+    // Every element and attribute costs the parser tens of bytes: millions of
+    // empty cells or strings in a small archive would take gigabytes.
+    if (data.count('<') + data.count('=') > SheetLimits::MaxXmlNodes) {
+        *error = QStringLiteral("文件中的部件 %1 过大或已损坏").arg(name);
+        return std::nullopt;
+    }
     return data;
 }
 

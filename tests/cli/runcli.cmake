@@ -5,6 +5,7 @@
 #   EXPECT_RC    the exit code
 #   GOLDEN       optional: stdout must equal this file
 #   OUTPUT_FILE  optional, with REFERENCE: the file the command wrote must equal REFERENCE byte for byte
+#   ERROR_CONTAINS optional: the error line must hold this text
 string(REPLACE "|" ";" arguments "${ARGS}")
 if(OUTPUT_FILE)
   file(REMOVE "${OUTPUT_FILE}")
@@ -24,6 +25,12 @@ else()
   list(LENGTH feeds lines)
   if(NOT lines EQUAL 1 OR NOT err MATCHES "\n$")
     message(FATAL_ERROR "expected one error line, got: ${err}")
+  endif()
+endif()
+if(ERROR_CONTAINS)
+  string(FIND "${err}" "${ERROR_CONTAINS}" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "error line lacks \"${ERROR_CONTAINS}\": ${err}")
   endif()
 endif()
 if(GOLDEN)

@@ -328,6 +328,24 @@ SheetReadResult XlsxSheetReader::read(const QString &path)
     return readBytes(file.readAll());
 }
 
+SheetReadResult XlsxSheetReader::readSheetXml(const QByteArray &sheet, const QByteArray &sharedStringsXml)
+{
+    // The same caps as for parts read from an archive.
+    for (const QByteArray *part : {&sheet, &sharedStringsXml}) {
+        if (part->size() > SheetLimits::MaxBytes ||
+            part->count('<') + part->count('=') > SheetLimits::MaxXmlNodes)
+            return SheetReadResult::failure(QStringLiteral("文件过大或已损坏"));
+    }
+    QStringList strings;
+    if (!sharedStringsXml.isEmpty()) {
+        const std::optional<QStringList> list = sharedStrings(sharedStringsXml);
+        if (!list)
+            return SheetReadResult::failure(QStringLiteral("共享字符串已损坏"));
+        strings = *list;
+    }
+    return sheetRows(sheet, strings);
+}
+
 SheetReadResult XlsxSheetReader::readBytes(const QByteArray &bytes)
 {
     zip_error_t zipError;

@@ -6,6 +6,7 @@
 #include "projectfileencoding.h"
 
 #include "estimate/numbertext.h"
+#include "estimate/savefailure.h"
 
 #include <QSaveFile>
 
@@ -198,14 +199,19 @@ ProjectSaveResult SaveProjectFile(const QString &path, const ProjectInfo &info, 
 {
     const QByteArray bytes = ComposeProjectFile(info, rates, page, rows);
     QSaveFile file(path);
+    const auto failed = [&](const QString &systemReason) {
+        return ProjectSaveResult{false,
+                                 QStringLiteral("无法保存文件 %1：%2")
+                                     .arg(path, SaveFailure::reason(path, systemReason, bytes.size()))};
+    };
     if (!file.open(QIODevice::WriteOnly))
-        return {false, QStringLiteral("无法保存文件 %1：%2").arg(path, file.errorString())};
+        return failed(file.errorString());
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return {false, QStringLiteral("无法保存文件 %1：%2").arg(path, reason)};
+        return failed(reason);
     }
     if (!file.commit())
-        return {false, QStringLiteral("无法保存文件 %1：%2").arg(path, file.errorString())};
+        return failed(file.errorString());
     return {true, QString()};
 }

@@ -2,6 +2,7 @@
 
 #include "contracts/grid.h"
 #include "estimate/documentstate.h"
+#include "estimate/filetextrule.h"
 #include "reports/billlists.h"
 
 namespace {
@@ -43,7 +44,7 @@ QString ProjectForm::editStartText(int index) const
 
 bool ProjectForm::finishEdit(int index, const QString &typed)
 {
-    if (!validIndex(index))
+    if (!validIndex(index) || !refusal(index, typed).isEmpty())
         return false;
     const QString shown = typed.isEmpty() ? label(index) : typed;
     if (shown == text(index))
@@ -52,6 +53,12 @@ bool ProjectForm::finishEdit(int index, const QString &typed)
     m_document.modified = true;
     showChange(index);
     return true;
+}
+
+QString ProjectForm::refusal(int index, const QString &typed)
+{
+    const QString why = FileTextRule::refusal(typed, FileTextRule::Kind::HeadField);
+    return why.isEmpty() || !validIndex(index) ? why : label(index) + why;
 }
 
 int ProjectForm::nextField(int index)

@@ -30,6 +30,9 @@ public:
     QString editStartText(int index) const;
     // The edit box lost the focus; true when the field changed.
     bool finishEdit(int index, const QString &typed);
+    // Why a typed value cannot be kept (it would come back cut from the
+    // project file), with the field's name; empty when it can.
+    static QString refusal(int index, const QString &typed);
     // Enter, Tab and Escape move on to this field, or NoField after the last one.
     static int nextField(int index);
 

@@ -1,5 +1,8 @@
 #include "itemedit.h"
 
+#include "estimate/filetextrule.h"
+#include "estimate/finitenumbers.h"
+
 ItemEdit ItemEdit::ofItem(const ConstructItem &item, Prices prices)
 {
     const BrandData &b = item.brand;
@@ -62,4 +65,42 @@ ItemEdit::LineSums ItemEdit::readLines(ConstructItem &item) const
         }
     }
     return sums;
+}
+
+namespace {
+
+QString numberRefusal(const QString &place, const NumberCell &cell)
+{
+    if (FiniteNumbers::holds(cell.number()))
+        return QString();
+    return QStringLiteral("%1：数值“%2”超出范围").arg(place, cell.text.left(40));
+}
+
+} // namespace
+
+QString ItemEdit::refusal() const
+{
+    QString why = FileTextRule::firstRefusal(
+        {{QStringLiteral("项目名称"), name}, {QStringLiteral("单位"), unit}, {QStringLiteral("说明"), desc}});
+    const std::pair<QString, const NumberCell *> prices[] = {{QStringLiteral("材料费"), &material},
+                                                             {QStringLiteral("机械费"), &machine},
+                                                             {QStringLiteral("人工费"), &labour},
+                                                             {QStringLiteral("管理费"), &management}};
+    for (const auto &[place, cell] : prices) {
+        if (why.isEmpty())
+            why = numberRefusal(place, *cell);
+    }
+    for (qsizetype i = 0; i < lines.size() && why.isEmpty(); ++i) {
+        const LineEdit &l = lines.at(i);
+        const QString row = QStringLiteral("第%1行").arg(i + 1);
+        why = FileTextRule::firstRefusal({{row + QStringLiteral("名称"), l.name},
+                                          {row + QStringLiteral("分类"), l.classify},
+                                          {row + QStringLiteral("单位"), l.unit},
+                                          {row + QStringLiteral("说明"), l.desc}});
+        if (why.isEmpty())
+            why = numberRefusal(row + QStringLiteral("单价"), l.price);
+        if (why.isEmpty())
+            why = numberRefusal(row + QStringLiteral("用量"), l.num);
+    }
+    return why;
 }

@@ -23,6 +23,11 @@ struct ItemEdit {
 
     static ItemEdit ofItem(const ConstructItem &item, Prices prices);
 
+    // Why the editor's content cannot be taken: a text the template and project
+    // files would misread, or a typed number no float holds, named by its
+    // place; empty when it can. The editors refuse to commit then and keep the item.
+    QString refusal() const;
+
     // Removes a line row that holds a name or a unit; false otherwise.
     bool removeLine(qsizetype row);
 

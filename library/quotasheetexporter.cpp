@@ -2,6 +2,7 @@
 
 #include "contracts/numericlocaleguard.h"
 #include "estimate/numbertext.h"
+#include "estimate/savefailure.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -30,7 +31,7 @@ bool copyAtomically(const QString &from, const QString &to, QString *error)
     const QByteArray bytes = in.readAll();
     QSaveFile out(to);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        return fail(error, out.errorString());
+        return fail(error, SaveFailure::reason(to, out.errorString(), bytes.size()));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "templatetext.h"
 
 #include "estimate/lineends.h"
+#include "estimate/savefailure.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -33,6 +34,6 @@ bool TemplateText::write(const QString &path, const QString &text, QString *erro
     const QByteArray bytes = encode(text);
     const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (!ok && error)
-        *error = file.errorString();
+        *error = SaveFailure::reason(path, file.errorString(), bytes.size());
     return ok;
 }

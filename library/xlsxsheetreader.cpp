@@ -75,6 +75,12 @@ std::optional<QByteArray> readPart(zip_t *zip, const QString &name, QString *err
         }
         data.append(buffer, qsizetype(n));
     }
+    // Every element and attribute costs the parser tens of bytes: millions of
+    // empty cells or strings in a small archive would take gigabytes.
+    if (data.count('<') + data.count('=') > SheetLimits::MaxXmlNodes) {
+        *error = QStringLiteral("文件中的部件 %1 过大或已损坏").arg(name);
+        return std::nullopt;
+    }
     return data;
 }
 
@@ -320,6 +326,24 @@ SheetReadResult XlsxSheetReader::read(const QString &path)
     if (file.size() > SheetLimits::MaxBytes)
         return SheetReadResult::failure(QStringLiteral("文件过大"));
     return readBytes(file.readAll());
+}
+
+SheetReadResult XlsxSheetReader::readSheetXml(const QByteArray &sheet, const QByteArray &sharedStringsXml)
+{
+    // The same caps as for parts read from an archive.
+    for (const QByteArray *part : {&sheet, &sharedStringsXml}) {
+        if (part->size() > SheetLimits::MaxBytes ||
+            part->count('<') + part->count('=') > SheetLimits::MaxXmlNodes)
+            return SheetReadResult::failure(QStringLiteral("文件过大或已损坏"));
+    }
+    QStringList strings;
+    if (!sharedStringsXml.isEmpty()) {
+        const std::optional<QStringList> list = sharedStrings(sharedStringsXml);
+        if (!list)
+            return SheetReadResult::failure(QStringLiteral("共享字符串已损坏"));
+        strings = *list;
+    }
+    return sheetRows(sheet, strings);
 }
 
 SheetReadResult XlsxSheetReader::readBytes(const QByteArray &bytes)

@@ -13,4 +13,7 @@ class XlsxSheetReader
 public:
     static SheetReadResult read(const QString &path);
     static SheetReadResult readBytes(const QByteArray &bytes);
+    // The rows of one sheet part given the shared-string part (empty when none),
+    // as readBytes reads them out of the archive.
+    static SheetReadResult readSheetXml(const QByteArray &sheet, const QByteArray &sharedStringsXml);
 };

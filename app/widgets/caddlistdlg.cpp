@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace {
@@ -17,8 +18,8 @@ constexpr int EditHeight = 22;
 
 bool movesOn(int key)
 {
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Escape
-           || key == Qt::Key_Backtab;
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Escape ||
+           key == Qt::Key_Backtab;
 }
 
 } // namespace
@@ -85,6 +86,10 @@ void CAddListDlg::finishEdit()
         return;
     m_editing = -1;
     m_edits[index]->hide();
+    // The old value stays; the user is told why the typed one was not taken.
+    const QString refused = ProjectForm::refusal(index, m_edits[index]->text());
+    if (!refused.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("项目信息"), refused);
     const bool changed = m_form.finishEdit(index, m_edits[index]->text());
     m_buttons[index]->setText(m_form.text(index));
     m_buttons[index]->setProperty("empty", m_form.isEmpty(index));

@@ -1,6 +1,7 @@
 #include "csetroom.h"
 
 #include "estimate/budgettable.h"
+#include "estimate/filetextrule.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,9 +13,9 @@ CSetRoom::CSetRoom(const QString &defaultName, QWidget *parent) : QDialog(parent
     setWindowTitle(QStringLiteral("房间名称"));
     setFixedSize(Width, Height);
 
-    auto *caption = new QLabel(QStringLiteral("请输入房间名称"), this);
-    caption->setObjectName(QStringLiteral("RoomDlgCaption"));
-    caption->setGeometry(50, 100, 460, 30);
+    m_caption = new QLabel(QStringLiteral("请输入房间名称"), this);
+    m_caption->setObjectName(QStringLiteral("RoomDlgCaption"));
+    m_caption->setGeometry(50, 100, 460, 30);
 
     m_edit = new QLineEdit(defaultName, this);
     m_edit->setObjectName(QStringLiteral("RoomDlgEdit"));
@@ -37,6 +38,13 @@ CSetRoom::CSetRoom(const QString &defaultName, QWidget *parent) : QDialog(parent
 
 void CSetRoom::confirm()
 {
-    m_name = BudgetTable::roomNameFromInput(m_edit->text());
+    const QString name = BudgetTable::roomNameFromInput(m_edit->text());
+    const QString refused = FileTextRule::refusal(name);
+    if (!refused.isEmpty()) {
+        m_caption->setText(QStringLiteral("房间名称") + refused);
+        m_edit->setFocus();
+        return;
+    }
+    m_name = name;
     accept();
 }

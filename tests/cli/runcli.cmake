@@ -6,6 +6,7 @@
 #   GOLDEN       optional: stdout must equal this file
 #   OUTPUT_FILE  optional, with REFERENCE: the file the command wrote must equal REFERENCE byte for byte
 #   OUTPUT_FILE_KEPT optional: a file the command must leave as it found it
+#   ERROR_CONTAINS optional: the error line must hold this text
 string(REPLACE "|" ";" arguments "${ARGS}")
 if(OUTPUT_FILE)
   file(REMOVE "${OUTPUT_FILE}")
@@ -28,6 +29,12 @@ else()
   list(LENGTH feeds lines)
   if(NOT lines EQUAL 1 OR NOT err MATCHES "\n$")
     message(FATAL_ERROR "expected one error line, got: ${err}")
+  endif()
+endif()
+if(ERROR_CONTAINS)
+  string(FIND "${err}" "${ERROR_CONTAINS}" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "error line lacks \"${ERROR_CONTAINS}\": ${err}")
   endif()
 endif()
 if(GOLDEN)

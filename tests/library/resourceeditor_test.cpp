@@ -69,3 +69,43 @@ TEST(ResourceEditorTest, RemovedAndUnnamedLinesLeaveTheSums)
 }
 
 } // namespace
+
+namespace {
+
+struct EditorRefusal {
+    const char *what;
+    void (*change)(ItemEdit &);
+    const char *message;
+};
+
+// What the editors refuse to commit: texts the files would misread and typed
+// numbers no float holds, each named by where it was typed.
+TEST(ItemEditTest, RefusesTextsTheFilesMisreadAndNumbersBeyondFloat)
+{
+    const EditorRefusal cases[] = {
+        {"unchanged", [](ItemEdit &) {}, ""},
+        {"harmless texts", [](ItemEdit &e) { e.name = QStringLiteral("铺砖 = 品牌 Brand"); }, ""},
+        {"key in the name", [](ItemEdit &e) { e.name = QStringLiteral("铺砖 num="); },
+         "项目名称：不能含有“num=”（文件读回时会读错）"},
+        {"quote in the unit", [](ItemEdit &e) { e.unit = QStringLiteral("6\""); },
+         "单位：不能含有引号或尖括号（\" ' < >）"},
+        {"brand in the description", [](ItemEdit &e) { e.desc = QStringLiteral("brand lawn"); },
+         "说明：不能含有“brand”（文件读回时会读错）"},
+        {"typed price beyond float",
+         [](ItemEdit &e) { e.labour = NumberCell::typed(QStringLiteral("1e39")); },
+         "人工费：数值“1e39”超出范围"},
+        {"key in a line's description", [](ItemEdit &e) { e.lines[1].desc = QStringLiteral("price=3"); },
+         "第2行说明：不能含有“price=”（文件读回时会读错）"},
+        {"line quantity beyond float",
+         [](ItemEdit &e) { e.lines[0].num = NumberCell::typed(QStringLiteral("-2e40")); },
+         "第1行用量：数值“-2e40”超出范围"},
+    };
+    for (const EditorRefusal &c : cases) {
+        ItemEdit edit = ResourceEditor::show(estimateItem());
+        ASSERT_EQ(edit.lines.size(), 2);
+        c.change(edit);
+        EXPECT_EQ(edit.refusal(), QString::fromUtf8(c.message)) << c.what;
+    }
+}
+
+} // namespace

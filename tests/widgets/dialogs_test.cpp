@@ -21,8 +21,8 @@ struct PromptCase {
 TEST(CTipsDlgTest, AnswersFollowTheButtonPressedAndEscapeMeansCancel)
 {
     const PromptCase cases[] = {
-        {0, CTipsDlg::OkId, 1}, {0, CTipsDlg::NoId, 7}, {0, CTipsDlg::CancelId, 2}, {0, 0, 2}, {0, -1, 2},
-        {7, CTipsDlg::OkId, 1}, {7, CTipsDlg::CancelId, 2}, {1, CTipsDlg::OkId, 1}, {1, 0, 2},
+        {0, CTipsDlg::OkId, 1}, {0, CTipsDlg::NoId, 7},     {0, CTipsDlg::CancelId, 2}, {0, 0, 2}, {0, -1, 2},
+        {7, CTipsDlg::OkId, 1}, {7, CTipsDlg::CancelId, 2}, {1, CTipsDlg::OkId, 1},     {1, 0, 2},
     };
     for (const PromptCase &c : cases) {
         CTipsDlg dialog(QString(), QString(), CTipsDlg::AskSaveChanges, c.style, nullptr);
@@ -110,6 +110,24 @@ TEST(CSetRoomTest, ConfirmTrimsLeadingBlanksAndSkipGivesNoName)
     skipped.show();
     QTest::mouseClick(skipped.skipButton(), Qt::LeftButton);
     EXPECT_FALSE(skipped.roomName().has_value());
+}
+
+TEST(CSetRoomTest, ANameTheFileWouldMisreadIsRefusedInTheCaption)
+{
+    CSetRoom dialog(QStringLiteral("新项目"), nullptr);
+    dialog.show();
+    dialog.edit()->setText(QStringLiteral("主卧 name=\"A\""));
+    QTest::mouseClick(dialog.confirmButton(), Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.roomName().has_value());
+    EXPECT_EQ(dialog.caption()->text(), QStringLiteral("房间名称不能含有引号或尖括号（\" ' < >）"));
+    dialog.edit()->setText(QStringLiteral("主卧 brand"));
+    QTest::mouseClick(dialog.confirmButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.caption()->text(), QStringLiteral("房间名称不能含有“brand”（文件读回时会读错）"));
+    dialog.edit()->setText(QStringLiteral("主卧"));
+    QTest::mouseClick(dialog.confirmButton(), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.roomName(), QStringLiteral("主卧"));
 }
 
 } // namespace

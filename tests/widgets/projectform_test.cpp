@@ -1,14 +1,17 @@
 #include "app/projectform.h"
 #include "app/widgets/caddlistdlg.h"
-#include "estimate/documentstate.h"
-#include "reports/billlists.h"
 #include "contracts/grid.h"
 #include "contracts/gridtextmeasure.h"
+#include "estimate/documentstate.h"
+#include "reports/billlists.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,6 +73,25 @@ TEST_F(ProjectFormTest, TypedNameReachesTableAndBillTitles)
     EXPECT_EQ(lists.machineGrid().text(0, 1), QStringLiteral("湖畔花园-机械台班清单"));
     // Enter moved on to the address.
     EXPECT_EQ(dialog.editedField(), 1);
+}
+
+TEST_F(ProjectFormTest, AHeadValueWithAnAngleBracketIsRefusedAndTheOldValueKept)
+{
+    type(1, QStringLiteral("湖畔路1号"));
+    document.modified = false;
+    QString shown;
+    // The refusal is a message box; read it and close it as the user would.
+    QTimer::singleShot(0, [&shown] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    type(1, QStringLiteral("湖畔路<2号>"));
+    EXPECT_EQ(shown, QStringLiteral("项目地址不能含有“<”"));
+    EXPECT_EQ(dialog.fieldButton(1)->text(), QStringLiteral("湖畔路1号"));
+    EXPECT_EQ(texts.address, QStringLiteral("湖畔路1号"));
+    EXPECT_FALSE(document.modified);
 }
 
 TEST_F(ProjectFormTest, ValueEqualToItsLabelCountsAsEmpty)

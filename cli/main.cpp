@@ -1,5 +1,6 @@
 #include "billdumpcommand.h"
 #include "clicommand.h"
+#include "exportcommand.h"
 #include "projectjsoncommand.h"
 #include "projectresavecommand.h"
 #include "tabledumpcommand.h"
@@ -16,9 +17,9 @@
 namespace {
 
 // The commands in the order --help lists them. Each lives in its own file.
-const std::array<CliCommand, 8> &commands()
+const std::array<CliCommand, 9> &commands()
 {
-    static const std::array<CliCommand, 8> list{{
+    static const std::array<CliCommand, 9> list{{
         {"json", "json PROJECT.gzj   print a project as read (header, rates, rows, totals) as JSON",
          runProjectJson},
         {"resave", "resave IN.gzj OUT.gzj   read a project and write it again (rates off, as after a start)",
@@ -27,6 +28,10 @@ const std::array<CliCommand, 8> &commands()
         {"bill",
          "bill PROJECT.gzj [--list bill|material|machine] [--precision 0|1|2]   print a bill list's grid",
          runBillDump},
+        {"export",
+         "export PROJECT.gzj -o OUT [--list bill|material|machine] [--precision 0|1|2]   write a bill list "
+         "as .xlsx, .html/.htm or .doc (by OUT's extension)",
+         runExport},
         {"template-json", "template-json TEMPLATE [--user NAME]   print a template's items as JSON",
          runTemplateJson},
         {"template-resave",

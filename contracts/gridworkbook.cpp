@@ -5,6 +5,8 @@
 #include "shownnumber.h"
 #include "xlsxworkbookwriter.h"
 
+#include <map>
+
 namespace GridWorkbook {
 
 namespace {
@@ -61,14 +63,19 @@ void writeStyle(const Grid &grid, int row, int column, WorkbookWriter &writer)
         writer.setFill(at, background);
 }
 
+// The widest number text of each sheet column, in characters.
+using NumberWidths = std::map<int, qsizetype>;
+
 // `source` is the grid cell whose text shows at sheet column `column - 1`.
 void writeValue(const Grid &grid, int row, int column, int source, WorkbookWriter &writer,
-                const NumberCells &numberCells)
+                const NumberCells &numberCells, NumberWidths &widths)
 {
     const QString text = exportedText(grid.text(row, source));
     if (numberCells && numberCells(row, source)) {
         if (const std::optional<ShownNumber> n = ShownNumber::parse(text)) {
             writer.writeNumber(row, column - 1, n->value, n->format);
+            if (grid.mergedRangeAt(row, source).isSingleCell())
+                widths[column - 1] = std::max(widths[column - 1], text.size());
             return;
         }
     }
@@ -83,6 +90,7 @@ void write(const Grid &grid, WorkbookWriter &writer, const NumberCells &numberCe
     if (grid.rowCount() == 0 || grid.columnCount() < 2)
         return;
     writeSizes(grid, writer);
+    NumberWidths numberWidths;
     for (const GridRange &range : grid.mergedRanges()) {
         if (range.right >= 1)
             writer.merge({range.top, std::max(range.left, 1) - 1, range.bottom, range.right - 1});
@@ -93,10 +101,17 @@ void write(const Grid &grid, WorkbookWriter &writer, const NumberCells &numberCe
             // A view shows a merged range's top-left cell over the whole range.
             const GridRange range = grid.mergedRangeAt(row, column);
             if (range.top == row && (range.left == column || (range.left < 1 && column == 1)))
-                writeValue(grid, row, column, range.left, writer, numberCells);
+                writeValue(grid, row, column, range.left, writer, numberCells, numberWidths);
         }
     }
     writer.setThinBorders({0, 0, grid.rowCount() - 1, grid.columnCount() - 2});
+    // The view shrinks numbers into narrow columns; spreadsheet programs show "###"
+    // instead, so a visible column is widened to its widest number.
+    for (const auto &[column, characters] : numberWidths) {
+        const double width = columnWidthOf(grid.columnWidth(column + 1));
+        if (width > 0 && width < characters + 1)
+            writer.setColumnWidth(column, double(characters + 1));
+    }
 }
 
 bool save(const Grid &grid, const QString &path, const NumberCells &numberCells, QString *error)

@@ -51,6 +51,11 @@ public:
         m_visible.assign(std::size_t(grid.columnCount()), false);
         for (int column = 1; column < grid.columnCount(); ++column)
             m_visible[std::size_t(column)] = grid.columnWidth(column) > 0;
+        m_rowHasCells.assign(std::size_t(grid.rowCount()), false);
+        for (int row = 0; row < grid.rowCount(); ++row) {
+            for (int column = 1; column < grid.columnCount() && !m_rowHasCells[std::size_t(row)]; ++column)
+                m_rowHasCells[std::size_t(row)] = m_visible[std::size_t(column)] && startsCell(row, column);
+        }
     }
 
     QByteArray build()
@@ -79,7 +84,8 @@ private:
                      QString::number(m_grid.defaultFont().size > 0 ? m_grid.defaultFont().size : 10));
         for (qsizetype i = 0; i < m_classes.size(); ++i)
             out += QStringLiteral(".c%1{%2}\n").arg(i).arg(m_classes.at(i));
-        return out + QStringLiteral("</style>\n</head>\n<body>\n<table>\n");
+        // The border attribute is for word processors, which ignore the style sheet's borders.
+        return out + QStringLiteral("</style>\n</head>\n<body>\n<table border=\"1\" cellspacing=\"0\">\n");
     }
 
     void writeColumns(QString &out) const
@@ -92,8 +98,12 @@ private:
         out += QStringLiteral("</colgroup>\n");
     }
 
+    // Word processors drop a row without cells and let the row spans above it swallow the
+    // next row, so such rows (all under merged ranges) are left out and the spans shortened.
     void writeRow(QString &out, int row)
     {
+        if (!m_rowHasCells[std::size_t(row)])
+            return;
         out += QStringLiteral("<tr style=\"height:%1px\">").arg(m_grid.rowHeight(row));
         for (int column = 1; column < m_grid.columnCount(); ++column) {
             if (m_visible[std::size_t(column)])
@@ -119,17 +129,31 @@ private:
         return -1;
     }
 
-    void writeCell(QString &out, int row, int column)
+    // A range shows once, in its first visible cell of its top row.
+    bool startsCell(int row, int column) const
     {
         const GridRange range = m_grid.mergedRangeAt(row, column);
-        // A range shows once, in its first visible cell of its top row.
-        if (range.top != row || firstVisible(range) != column)
+        return range.top == row && firstVisible(range) == column;
+    }
+
+    int shownRows(const GridRange &range) const
+    {
+        int count = 0;
+        for (int row = range.top; row <= range.bottom; ++row)
+            count += m_rowHasCells[std::size_t(row)] ? 1 : 0;
+        return count;
+    }
+
+    void writeCell(QString &out, int row, int column)
+    {
+        if (!startsCell(row, column))
             return;
+        const GridRange range = m_grid.mergedRangeAt(row, column);
         out += QStringLiteral("<td class=\"c%1\"").arg(classOf(range.top, range.left));
         if (const int span = visibleColumns(range); span > 1)
             out += QStringLiteral(" colspan=\"%1\"").arg(span);
-        if (range.rowCount() > 1)
-            out += QStringLiteral(" rowspan=\"%1\"").arg(range.rowCount());
+        if (const int span = shownRows(range); span > 1)
+            out += QStringLiteral(" rowspan=\"%1\"").arg(span);
         out += u'>';
         out +=
             escaped(keepBlankRuns(m_grid.text(range.top, range.left))).replace(u'\n', QStringLiteral("<br>"));
@@ -160,6 +184,7 @@ private:
 
     const Grid &m_grid;
     std::vector<bool> m_visible;
+    std::vector<bool> m_rowHasCells;
     QStringList m_classes;
     QHash<QString, int> m_classIds;
 };

@@ -185,6 +185,8 @@ TEST_F(ExportTest, BillWorkbookFollowsTheBillGrid)
     EXPECT_EQ(book.value("hiddenColumns").toArray(), QJsonArray{"H"}); // 税金 switched off
     const QJsonObject widths = book.value("widths").toObject();
     expectWidth(widths, "C", (bill.columnWidth(3) - 5) / 7.0);
+    // 工程量 is 30 pixels wide in the grid, which shrinks its font; a sheet would show "###".
+    EXPECT_GE(widths.value("F").toDouble(), bill.text(7, 6).size() + 1.0);
     expectWidth(widths, "Q", (bill.columnWidth(17) - 5) / 7.0);
     EXPECT_EQ(book.value("heights").toObject().value(QString::number(rows)).toDouble(),
               bill.rowHeight(rows - 1) * 0.75);
@@ -202,8 +204,7 @@ TEST_F(ExportTest, BillWorkbookFollowsTheBillGrid)
     }
     const QJsonObject quantity = sheetCell(book, "F8");
     EXPECT_EQ(quantity.value("type").toString(), "n");
-    // Numbers in the narrow columns shrink instead of turning into "###"; descriptions wrap.
-    EXPECT_TRUE(quantity.value("shrink").toBool());
+    // Cells the grid wraps wrap in the sheet; the others shrink to fit instead of being cut.
     EXPECT_EQ(sheetCell(book, "D8").value("wrap").toBool(), bill.wrap(7, 4));
     EXPECT_NE(sheetCell(book, "D8").value("shrink").toBool(), bill.wrap(7, 4));
     EXPECT_EQ(sheetCell(book, "G8").value("format").toString(), "0.00%");
@@ -305,20 +306,29 @@ TEST_F(ExportTest, PageHoldsOneTableLikeTheGrid)
     const PageTable table = layOut(html);
     EXPECT_TRUE(table.consistent);
     EXPECT_EQ(table.columns, 16); // 17 columns less the switched-off 耗损
-    ASSERT_EQ(table.rows.size(), bill.rowCount());
+    // The title's second row lies wholly under the title: word processors would drop
+    // an empty row and let the title swallow the next one, so it is left out.
+    ASSERT_EQ(table.rows.size(), bill.rowCount() - 1);
     EXPECT_EQ(table.rows.at(0).value(0), GridHtmlPage::escaped(bill.text(0, 1)));
-    EXPECT_TRUE(html.contains(QStringLiteral("rowspan=\"2\"")));
+    EXPECT_FALSE(html.contains(QRegularExpression(QStringLiteral("<tr[^>]*></tr>"))));
+    EXPECT_TRUE(html.contains(QStringLiteral("rowspan=\"2\""))); // a category over two items
     // Every shown text of the grid is in its row, in column order.
+    qsizetype shownRow = 0;
     for (int row = 0; row < bill.rowCount(); ++row) {
         QStringList expected;
+        bool starts = false;
         for (int column = 1; column < bill.columnCount(); ++column) {
             const GridRange r = bill.mergedRangeAt(row, column);
+            starts = starts || r.top == row;
             if (r.top == row && r.left == column && bill.columnWidth(column) > 0)
                 expected
                     << GridHtmlPage::escaped(bill.text(row, column)).replace(u'\n', QStringLiteral("<br>"));
         }
-        EXPECT_EQ(table.rows.at(row), expected) << row;
+        if (starts) {
+            EXPECT_EQ(table.rows.value(shownRow++), expected) << row;
+        }
     }
+    EXPECT_EQ(shownRow, table.rows.size());
     EXPECT_TRUE(html.contains(QStringLiteral("background-color:#dad6d5")));
     EXPECT_TRUE(html.contains(QStringLiteral("font-size:13pt")));
 }
@@ -336,7 +346,7 @@ TEST_F(ExportTest, HostileTextsAreEscapedInThePage)
         QStringLiteral("&lt;script&gt;alert(&#39;x&#39;)&lt;/script&gt; &amp; &quot;引号&quot;")));
     const PageTable table = layOut(html);
     EXPECT_TRUE(table.consistent);
-    EXPECT_EQ(table.rows.size(), material.rowCount());
+    EXPECT_EQ(table.rows.size(), material.rowCount() - 1);
     EXPECT_EQ(html.count(QStringLiteral("</table>")), 1);
 }
 

@@ -1,52 +1,110 @@
 #include "exportcommand.h"
 
 #include "clicommand.h"
-#include "exportoptions.h"
-#include "exportwriter.h"
 #include "headlessproject.h"
+#include "pageexportwriter.h"
+#include "workbookexportwriter.h"
 #ifdef PLOTWRIGHT_CLI_PRINTING
 #include "pdfexportwriter.h"
 #endif
 
 #include "reports/billlists.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cstdio>
 #include <span>
 
 namespace {
 
-// One entry per format, found by the target's suffix.
+// One entry per format; the writer of each lives in its own file.
 std::span<const ExportWriter> writers()
 {
     static const ExportWriter table[] = {
+        {"xlsx", writeWorkbookExport},
+        {"html", writePageExport},
+        {"htm", writePageExport},
+        {"doc", writePageExport},
 #ifdef PLOTWRIGHT_CLI_PRINTING
         {"pdf", writePdfExport},
 #endif
-        {nullptr, nullptr},
     };
-    return {table, std::size(table) - 1};
+    return table;
 }
 
-const ExportWriter *writerFor(const QString &suffix)
+const ExportWriter *writerFor(const QString &path)
 {
-    for (const ExportWriter &writer : writers()) {
-        if (suffix == QLatin1String(writer.suffix))
-            return &writer;
+    const QByteArray extension = QFileInfo(path).suffix().toLower().toUtf8();
+    for (const ExportWriter &w : writers()) {
+        if (extension == w.extension)
+            return &w;
     }
     return nullptr;
 }
 
-void prepareLists(HeadlessProject &project, const ExportOptions &options)
+QString knownExtensions()
 {
-    AppContext &c = project.context();
-    BillLists &lists = c.billLists();
+    QStringList names;
+    for (const ExportWriter &w : writers())
+        names << u'.' + QString::fromLatin1(w.extension);
+    return names.join(QStringLiteral(", "));
+}
+
+// Why OUT cannot be written, empty when it can be tried.
+QString targetProblem(const QString &path)
+{
+    const QFileInfo target(path);
+    if (target.isDir())
+        return QStringLiteral("a folder is in the way: ") + path;
+    const QFileInfo parent(target.absolutePath());
+    if (!parent.exists())
+        return QStringLiteral("no such folder: ") + parent.filePath();
+    if (!parent.isDir())
+        return QStringLiteral("not a folder: ") + parent.filePath();
+    return QString();
+}
+
+void buildList(AppContext &context, const ExportOptions &options)
+{
+    BillLists &lists = context.billLists();
     if (options.list == BillLists::MaterialList)
-        lists.buildMaterialList(c.estimate());
+        lists.buildMaterialList(context.estimate());
     else if (options.list == BillLists::MachineList)
-        lists.buildMachineList(c.estimate());
+        lists.buildMachineList(context.estimate());
     if (options.precision) {
-        c.budgetTable().setPrecision(*options.precision);
+        context.budgetTable().setPrecision(*options.precision);
         lists.reformat(*options.precision);
     }
+}
+
+// The file is made beside OUT and renamed over it only when complete, so a
+// failed export leaves an older OUT as it was.
+bool writeReplacing(const ExportWriter &writer, AppContext &context, const ExportOptions &options,
+                    QString *error)
+{
+    const QFileInfo target(options.output);
+    QTemporaryFile scratch(target.absoluteDir().filePath(u'.' + target.fileName() +
+                                                         QStringLiteral(".XXXXXX.") + target.suffix()));
+    if (!scratch.open()) {
+        *error = scratch.errorString();
+        return false;
+    }
+    scratch.close();
+    const QFile::Permissions permissions =
+        target.exists() ? target.permissions()
+                        : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    if (!writer.write(context, options, scratch.fileName(), error))
+        return false;
+    if (std::rename(QFile::encodeName(scratch.fileName()).constData(),
+                    QFile::encodeName(options.output).constData()) != 0) {
+        *error = QStringLiteral("cannot replace the file");
+        return false;
+    }
+    scratch.setAutoRemove(false);
+    QFile::setPermissions(options.output, permissions);
+    return true;
 }
 
 } // namespace
@@ -59,16 +117,21 @@ int runExport(const QStringList &args, QTextStream &, QTextStream &err)
         err << "export: " << error << '\n';
         return ExitBadInput;
     }
-    const ExportWriter *writer = writerFor(options->format());
+    const ExportWriter *writer = writerFor(options->output);
     if (!writer) {
-        err << "export: no writer for \"." << options->format() << "\" files: " << options->output << '\n';
+        err << "export: unknown file type of " << options->output << " (known: " << knownExtensions()
+            << ")\n";
+        return ExitBadInput;
+    }
+    if (const QString problem = targetProblem(options->output); !problem.isEmpty()) {
+        err << "export: cannot write " << options->output << ": " << problem << '\n';
         return ExitBadInput;
     }
     HeadlessProject project;
     if (!project.open(options->project, "export", err))
         return ExitBadInput;
-    prepareLists(project, *options);
-    if (!writer->write(project, *options, &error)) {
+    buildList(project.context(), *options);
+    if (!writeReplacing(*writer, project.context(), *options, &error)) {
         err << "export: cannot write " << options->output << ": " << error << '\n';
         return ExitBadInput;
     }

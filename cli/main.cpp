@@ -27,6 +27,10 @@ const std::array<CliCommand, 9> &commands()
         {"bill",
          "bill PROJECT.gzj [--list bill|material|machine] [--precision 0|1|2]   print a bill list's grid",
          runBillDump},
+        {"export",
+         "export PROJECT.gzj -o OUT [--list bill|material|machine] [--precision 0|1|2]   write a bill list "
+         "as .xlsx, .html/.htm or .doc (by OUT's extension)",
+         runExport},
         {"template-json", "template-json TEMPLATE [--user NAME]   print a template's items as JSON",
          runTemplateJson},
         {"template-resave",

@@ -1,15 +1,12 @@
 #include "pdfexportwriter.h"
 
-#include "exportoptions.h"
-#include "headlessproject.h"
-
+#include "app/appcontext.h"
 #include "reports/print/listpdfwriter.h"
 #include "reports/printpagesetup.h"
 
-bool writePdfExport(HeadlessProject &project, const ExportOptions &options, QString *error)
+bool writePdfExport(AppContext &context, const ExportOptions &options, const QString &path, QString *error)
 {
-    AppContext &context = project.context();
     return ListPdfWriter::write(context.billLists().grid(options.list), options.list,
-                                context.projectInfo().name, PrintPageSetup::fromSettings(options.page),
-                                options.output, error);
+                                context.projectInfo().name, PrintPageSetup::fromSettings(options.page), path,
+                                error);
 }

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "exportcommand.h"
 
-class HeadlessProject;
-struct ExportOptions;
-
-// The cover page and the list pages of the chosen list in one PDF file.
-bool writePdfExport(HeadlessProject &project, const ExportOptions &options, QString *error);
+// .pdf: the cover page and the list pages of the chosen list in one file.
+bool writePdfExport(AppContext &context, const ExportOptions &options, const QString &path, QString *error);

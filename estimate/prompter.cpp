@@ -9,6 +9,7 @@ QString Prompter::messageText(int message)
     case NeedRoomFirst: return QStringLiteral("请先新建项目");
     case AskOverwriteName: return QStringLiteral("项目名称已存在，是否覆盖？");
     case NoTemplateRights: return QStringLiteral("你没有权限操作此模板");
+    case ExportFailed: return QStringLiteral("导出失败");
     default: return {};
     }
 }

@@ -20,6 +20,7 @@ public:
     static constexpr int NeedRoomFirst = 7;      // "请先新建项目"
     static constexpr int AskOverwriteName = 9;   // "项目名称已存在，是否覆盖？"
     static constexpr int NoTemplateRights = 10;  // "你没有权限操作此模板"
+    static constexpr int ExportFailed = 21;      // "导出失败"
 
     virtual ~Prompter() = default;
 

@@ -3,6 +3,7 @@
 #include "commandids.h"
 #include "ctemp_information.h"
 #include "documentcommands.h"
+#include "listexportactions.h"
 #include "longoperation.h"
 #include "mainlayout.h"
 #include "caddlistdlg.h"
@@ -97,6 +98,9 @@ void CQuillaryDlg::connectPanes()
     connect(bills, &CDetailListDlg::listRequested, this, [this](int list) { showBillList(list + 1); },
             Qt::QueuedConnection);
     connect(bills, &CDetailListDlg::buildRequested, this, &CQuillaryDlg::buildList);
+    connect(bills, &CDetailListDlg::excelRequested, m_exports, &ListExportActions::exportWorkbook);
+    connect(bills, &CDetailListDlg::documentExportRequested, m_exports, &ListExportActions::exportDocument);
+    connect(bills, &CDetailListDlg::pageExportRequested, m_exports, &ListExportActions::exportPage);
     connect(m_views, &ViewSwitcher::viewShown, this,
             [this](int view, int list) { m_panes->showView(view, list, width(), height()); });
     connect(m_documents, &DocumentCommands::documentReplaced, m_panes, &MainPanes::refreshDocument);
@@ -111,6 +115,7 @@ void CQuillaryDlg::createParts()
     m_status = new CTemp_Information(this);
     m_status->hide();
     m_documents = new DocumentCommands({m_context, m_lifecycle, this, *m_views, *m_status});
+    m_exports = new ListExportActions(m_context, this, *m_status);
     m_longOperation = new LongOperation(this, m_context.document(), this);
     m_platform = new PlatformActions(m_context, this);
     m_settings = std::make_unique<SettingsActions>(

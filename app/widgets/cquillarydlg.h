@@ -14,6 +14,7 @@
 class AppContext;
 class CTemp_Information;
 class DocumentCommands;
+class ListExportActions;
 class LongOperation;
 class MainPanes;
 class MainToolbar;
@@ -101,6 +102,7 @@ private:
     CTemp_Information *m_status = nullptr;
     DocumentCommands *m_documents = nullptr;
     LongOperation *m_longOperation = nullptr;
+    ListExportActions *m_exports = nullptr;
     PlatformActions *m_platform = nullptr;
     std::unique_ptr<SettingsActions> m_settings;
     std::function<void(int)> m_leftPaneCommand;

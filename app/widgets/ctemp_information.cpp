@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -16,6 +17,16 @@ int rateMode(RateKind kind)
     case RateKind::Tax: return CTemp_Information::TaxRate;
     }
     return CTemp_Information::ProfitRate;
+}
+
+void centreOver(QDialog &dialog, QWidget *over)
+{
+    QWidget *main = over ? over->window() : nullptr;
+    if (!main)
+        return;
+    const QPoint topLeft = main->mapToGlobal(QPoint(0, 0));
+    dialog.move(topLeft.x() + (main->width() - dialog.width()) / 2,
+                topLeft.y() + (main->height() - dialog.height()) / 2);
 }
 
 } // namespace
@@ -39,6 +50,28 @@ CTemp_Information::CTemp_Information(RateKind kind, RateSettings &rates, QWidget
     connect(m_ratePage, &RatePage::finished, this, &QDialog::accept);
 }
 
+CTemp_Information::CTemp_Information(const SuccessNotice &notice, QWidget *parent)
+    : QDialog(parent), m_mode(Success)
+{
+    setObjectName(QStringLiteral("TempInformation"));
+    setWindowTitle(notice.title.isEmpty() ? QStringLiteral("提示") : notice.title);
+    setFixedSize(Width, Height);
+    m_message = new QLabel(notice.text, this);
+    m_message->setObjectName(QStringLiteral("SaveDlgstatic_Center"));
+    m_message->setAlignment(Qt::AlignCenter);
+    m_message->setGeometry(1, 94, Width - 2, 25);
+    m_ok = new QPushButton(QStringLiteral("确定"), this);
+    m_ok->setObjectName(QStringLiteral("TipsDlgOK"));
+    m_ok->setGeometry((Width - 60) / 2, 168, 60, 22);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    centreOver(*this, parent);
+}
+
+QString CTemp_Information::messageText() const
+{
+    return m_message ? m_message->text() : QString();
+}
+
 void CTemp_Information::createProgressControls()
 {
     m_message = new QLabel(QStringLiteral("正在读取项目，请稍候……"), this);
@@ -56,13 +89,17 @@ void CTemp_Information::createProgressControls()
 
 void CTemp_Information::showProgress(QWidget *over)
 {
+    showProgress(over, QStringLiteral("提示"), QStringLiteral("正在读取项目，请稍候……"));
+}
+
+void CTemp_Information::showProgress(QWidget *over, const QString &title, const QString &text)
+{
     if (!m_progress)
         return;
+    setWindowTitle(title);
+    m_message->setText(text);
     setProgress(0);
-    if (QWidget *main = over ? over->window() : nullptr) {
-        const QPoint topLeft = main->mapToGlobal(QPoint(0, 0));
-        move(topLeft.x() + (main->width() - Width) / 2, topLeft.y() + (main->height() - Height) / 2);
-    }
+    centreOver(*this, over);
     show();
     raise();
     repaint();

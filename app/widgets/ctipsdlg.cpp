@@ -24,10 +24,10 @@ QPushButton *makeButton(QWidget *parent, const QString &text, const char *skin)
 CTipsDlg::CTipsDlg(const QString &title, const QString &secondText, int message, int style, QWidget *owner)
     : QDialog(owner), m_title(title), m_message(message), m_style(style)
 {
-    Q_UNUSED(secondText);
     setObjectName(QStringLiteral("All_Pop_up_Dlg"));
     setWindowTitle(QStringLiteral("提示"));
     createControls();
+    showSecondText(secondText);
     placeButtons();
     setFixedSize(Width, Height);
     if (m_message != 0)
@@ -75,6 +75,23 @@ void CTipsDlg::createControls()
     connect(m_ok, &QPushButton::clicked, this, [this] { finish(OkId); });
     connect(m_no, &QPushButton::clicked, this, [this] { finish(NoId); });
     connect(m_cancel, &QPushButton::clicked, this, [this] { finish(CancelId); });
+}
+
+QString CTipsDlg::secondText() const
+{
+    return m_secondText ? m_secondText->text() : QString();
+}
+
+void CTipsDlg::showSecondText(const QString &text)
+{
+    // The reason under a failure notice; the message itself stays one line.
+    if (text.isEmpty())
+        return;
+    m_secondText = new QLabel(text, this);
+    m_secondText->setObjectName(QStringLiteral("SaveDlgstatic_Center"));
+    m_secondText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_secondText->setWordWrap(true);
+    m_secondText->setGeometry(20, 124, Width - 40, 40);
 }
 
 void CTipsDlg::placeButtons()

@@ -33,6 +33,8 @@ public:
     QString title() const { return m_title; }
     QPushButton *button(int id) const;
     QString text() const;
+    // The second line under the message, empty when there is none.
+    QString secondText() const;
 
     static QString messageText(int message);
 
@@ -41,6 +43,7 @@ public slots:
 
 private:
     void createControls();
+    void showSecondText(const QString &text);
     void placeButtons();
     void centreOverOwner(QWidget *owner);
     void finish(int answer);
@@ -51,6 +54,7 @@ private:
     int m_answer = 0;
     QPushButton *m_titleButton = nullptr;
     QLabel *m_text = nullptr;
+    QLabel *m_secondText = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_no = nullptr;
     QPushButton *m_cancel = nullptr;

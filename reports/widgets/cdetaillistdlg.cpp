@@ -5,6 +5,7 @@
 #include "reports/billlists.h"
 
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPushButton>
 
 namespace {
@@ -41,18 +42,37 @@ void CDetailListDlg::createButtons()
     m_machine = button(QStringLiteral("辅材"), QStringLiteral("MachinelList_Button"));
     m_excel = button(QStringLiteral("Excel"), QStringLiteral("ExcelButton"));
     m_purchase = button(QStringLiteral("一键采购"), QStringLiteral("PurchaseButton"));
-    // Export and purchase have no handler yet: a button that does nothing would look broken.
-    m_excel->setEnabled(false);
+    // Purchase has no handler yet: a button that does nothing would look broken.
     m_purchase->setEnabled(false);
+    createExportMenu();
     m_back = button(QStringLiteral("上一步"), QStringLiteral("BackButton"));
     connect(m_lists1001, &QPushButton::clicked, this, [this] { emit listRequested(BillLists::BillOfQuantities); });
     connect(m_machine, &QPushButton::clicked, this, [this] { emit listRequested(BillLists::MachineList); });
-    connect(m_excel, &QPushButton::clicked, this, &CDetailListDlg::excelRequested);
+    connect(m_excel, &QPushButton::clicked, this, [this] {
+        emit closeFloatingMenuRequested();
+        emit excelRequested();
+    });
     connect(m_purchase, &QPushButton::clicked, this, &CDetailListDlg::purchaseRequested);
     connect(m_back, &QPushButton::clicked, this, [this] {
         emit closeFloatingMenuRequested();
         emit backRequested();
     });
+}
+
+void CDetailListDlg::createExportMenu()
+{
+    m_export = button(QStringLiteral("导出"), QStringLiteral("ExportMenuButton"));
+    m_exportMenu = new QMenu(m_export);
+    m_exportMenu->setObjectName(QStringLiteral("ExportMenu"));
+    m_exportMenu->addAction(QStringLiteral("Word文档(*.doc)"), this, [this] {
+        emit closeFloatingMenuRequested();
+        emit documentExportRequested();
+    });
+    m_exportMenu->addAction(QStringLiteral("网页(*.html)"), this, [this] {
+        emit closeFloatingMenuRequested();
+        emit pageExportRequested();
+    });
+    m_export->setMenu(m_exportMenu);
 }
 
 void CDetailListDlg::connectView(int list)
@@ -95,10 +115,10 @@ void CDetailListDlg::placeButtons(int list)
     const bool machine = list == BillLists::MachineList;
     m_lists1001->setVisible(!machine);
     m_purchase->setVisible(!machine);
-    // Right to left; the machinery list keeps only 辅材, 上一步 and Excel.
-    const QList<QPushButton *> order = machine ? QList<QPushButton *>{m_excel, m_back, m_machine}
-                                               : QList<QPushButton *>{m_purchase, m_excel, m_machine,
-                                                                      m_lists1001, m_back};
+    // Right to left; the machinery list keeps only 辅材, 上一步 and the exports.
+    const QList<QPushButton *> order =
+        machine ? QList<QPushButton *>{m_export, m_excel, m_back, m_machine}
+                : QList<QPushButton *>{m_purchase, m_export, m_excel, m_machine, m_lists1001, m_back};
     int x = width() - ButtonGap;
     for (QPushButton *button : order) {
         const int w = button == m_lists1001 ? ButtonWidth + 30 : ButtonWidth;

@@ -8,6 +8,7 @@
 class BillLists;
 class BudgetTable;
 class GridView;
+class QMenu;
 class QPushButton;
 
 // The list pane: the bill of quantities, the material list and the machinery list,
@@ -31,6 +32,10 @@ public:
     void buildMachineList();
 
     QPushButton *backButton() const { return m_back; }
+    QPushButton *excelButton() const { return m_excel; }
+    // Beside Excel: one entry per further export format.
+    QPushButton *exportButton() const { return m_export; }
+    QMenu *exportMenu() const { return m_exportMenu; }
 
 signals:
     // "上一步": back to the budget table.
@@ -41,6 +46,8 @@ signals:
     void listBuilt();
     void listRequested(int list);
     void excelRequested();
+    void documentExportRequested();
+    void pageExportRequested();
     void purchaseRequested();
     void closeFloatingMenuRequested();
 
@@ -49,6 +56,7 @@ protected:
 
 private:
     void createButtons();
+    void createExportMenu();
     QPushButton *button(const QString &text, const QString &name);
     void connectView(int list);
     void onCellEdited(int list, int row, int column);
@@ -61,6 +69,8 @@ private:
     QPushButton *m_lists1001 = nullptr;
     QPushButton *m_machine = nullptr;
     QPushButton *m_excel = nullptr;
+    QPushButton *m_export = nullptr;
+    QMenu *m_exportMenu = nullptr;
     QPushButton *m_purchase = nullptr;
     QPushButton *m_back = nullptr;
 };

@@ -45,7 +45,7 @@ TEST_F(ListPaneTest, StaleMaterialListIsRebuiltThroughTheMainWindow)
     EXPECT_FALSE(pane.gridView(BillLists::MaterialList)->isHidden());
 }
 
-TEST_F(ListPaneTest, MachineListKeepsOnlyItsThreeButtons)
+TEST_F(ListPaneTest, MachineListKeepsOnlyItsNavigationAndExportButtons)
 {
     QSignalSpy back(&pane, &CDetailListDlg::backRequested);
     pane.showInMainWindow(1250, 819, BillLists::MachineList);
@@ -53,9 +53,12 @@ TEST_F(ListPaneTest, MachineListKeepsOnlyItsThreeButtons)
     int shownButtons = 0;
     for (QPushButton *button : pane.findChildren<QPushButton *>())
         shownButtons += button->isHidden() ? 0 : 1;
-    EXPECT_EQ(shownButtons, 3);
-    // Export is not there yet: its button is shown but cannot be pressed.
-    EXPECT_FALSE(pane.findChild<QPushButton *>(QStringLiteral("ExcelButton"))->isEnabled());
+    // 辅材, 上一步, Excel and the menu of the other exports.
+    EXPECT_EQ(shownButtons, 4);
+    EXPECT_TRUE(pane.excelButton()->isVisible());
+    EXPECT_TRUE(pane.excelButton()->isEnabled());
+    EXPECT_TRUE(pane.exportButton()->isVisible());
+    // Purchase is not there yet: its button cannot be pressed.
     EXPECT_FALSE(pane.findChild<QPushButton *>(QStringLiteral("PurchaseButton"))->isEnabled());
     pane.backButton()->click();
     EXPECT_EQ(back.count(), 1);

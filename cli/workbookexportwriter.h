@@ -1,0 +1,7 @@
+#pragma once
+
+#include "exportcommand.h"
+
+// .xlsx: the list as a workbook.
+bool writeWorkbookExport(AppContext &context, const ExportOptions &options, const QString &path,
+                         QString *error);

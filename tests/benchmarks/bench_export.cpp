@@ -1,0 +1,131 @@
+// Exporting a 10,000-item bill of quantities: the writers alone, and the whole
+// `plotwright-cli export` process (reading the project included).
+#include "app/appcontext.h"
+#include "app/documentlifecycle.h"
+#include "estimate/budgettable.h"
+#include "estimate/estimate.h"
+#include "reports/billlists.h"
+#include "reports/listexport.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int Items = 10000;
+constexpr int Rooms = 20;
+
+ConstructItem benchItem(int n)
+{
+    ConstructItem item;
+    item.categoryKind = QStringLiteral("类别%1").arg(n % 5);
+    item.itemName = QStringLiteral("项目%1 <乔木>").arg(n);
+    item.itemDesc = QStringLiteral("取材标准及施工说明 %1：挖穴、换土 & 浇水").arg(n);
+    item.brand.unit = QStringLiteral("m²");
+    item.brand.num = 3.5f + float(n % 9);
+    item.brand.material = 12.5f;
+    item.brand.laborcost = 4.0f;
+    item.brand.machine = 1.5f;
+    item.brand.loss = 0.02f;
+    return item;
+}
+
+QString programFolder();
+
+// One project of Items items in Rooms rooms, its bill grid filled, saved once for the process runs.
+struct BigProject {
+    QTemporaryDir folder;
+    AppContext context{AppFolders(folder.path(), programFolder())};
+    DocumentLifecycle lifecycle{context};
+    QString path = folder.filePath(QStringLiteral("big.gzj"));
+
+    BigProject()
+    {
+        context.folders().createMissingFolders();
+        context.setUpGrids();
+        BudgetTable &table = context.budgetTable();
+        table.beginBulk();
+        for (int r = 0; r < Rooms; ++r) {
+            table.addRoom(QStringLiteral("房间%1").arg(r));
+            for (int n = 0; n < Items / Rooms; ++n)
+                table.insertItem(context.estimate().rowCount() + 2, benchItem(n));
+        }
+        table.endBulk();
+        lifecycle.saveProject(path);
+    }
+};
+
+BigProject &project()
+{
+    static BigProject big;
+    return big;
+}
+
+QString programFolder()
+{
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    return QFileInfo(QString::fromLocal8Bit(self, n > 0 ? int(n) : 0)).absolutePath();
+}
+
+void BM_BillWorkbook(benchmark::State &state)
+{
+    BigProject &big = project();
+    const Grid &bill = big.context.billLists().billGrid();
+    const QString out = big.folder.filePath(QStringLiteral("bill.xlsx"));
+    for (auto _ : state) {
+        if (!ListExport::writeWorkbook(bill, BillLists::BillOfQuantities, out))
+            state.SkipWithError("the workbook was not written");
+    }
+    state.counters["rows"] = bill.rowCount();
+}
+
+void BM_BillPage(benchmark::State &state)
+{
+    BigProject &big = project();
+    const Grid &bill = big.context.billLists().billGrid();
+    const QString out = big.folder.filePath(QStringLiteral("bill.html"));
+    for (auto _ : state) {
+        if (!ListExport::writePage(bill, out))
+            state.SkipWithError("the page was not written");
+    }
+}
+
+double childCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// The whole process as a user runs it. On a shared machine its CPU time (the
+// counter child_cpu_s, user plus system) says more than the real time.
+void BM_CliExport(benchmark::State &state, const char *extension)
+{
+    BigProject &big = project();
+    const QString cli = programFolder() + QStringLiteral("/plotwright-cli");
+    const QString out = big.folder.filePath(QStringLiteral("cli.") + QLatin1String(extension));
+    const double cpuBefore = childCpuSeconds();
+    for (auto _ : state) {
+        QProcess process;
+        process.start(cli, {QStringLiteral("export"), big.path, QStringLiteral("-o"), out});
+        if (!process.waitForFinished(60000) || process.exitCode() != 0)
+            state.SkipWithError(process.readAllStandardError().constData());
+    }
+    state.counters["child_cpu_s"] =
+        benchmark::Counter((childCpuSeconds() - cpuBefore) / double(state.iterations()));
+}
+
+} // namespace
+
+BENCHMARK(BM_BillWorkbook)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BillPage)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CliExport, xlsx, "xlsx")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_CliExport, html, "html")->Unit(benchmark::kMillisecond)->UseRealTime();

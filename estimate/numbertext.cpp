@@ -120,11 +120,16 @@ QString fixed(double value, int decimals)
         return value < 0 || std::signbit(value) ? QStringLiteral("-nan") : QStringLiteral("nan");
     if (std::isinf(value))
         return value < 0 ? QStringLiteral("-inf") : QStringLiteral("inf");
-    // The largest double has 309 integer digits; the buffer fits any precision.
-    std::string buffer(std::size_t(std::max(decimals, 6)) + 320, '\0');
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, decimals);
-    return QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
+    // The largest double has 309 integer digits; the buffer fits any precision,
+    // and the usual few decimals fit the one on the stack.
+    char small[400];
+    std::string large;
+    const std::size_t size = std::size_t(std::max(decimals, 6)) + 320;
+    if (size > sizeof small)
+        large.resize(size);
+    char *buffer = size > sizeof small ? large.data() : small;
+    const auto result = std::to_chars(buffer, buffer + size, value, std::chars_format::fixed, decimals);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
 double leadingDouble(QStringView text)

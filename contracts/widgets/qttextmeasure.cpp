@@ -9,6 +9,19 @@
 
 int QtTextMeasure::textHeight(const QString &text, const GridFont &font, int width, bool wrap) const
 {
+    Key key{text, font, width, wrap};
+    const auto known = m_heights.constFind(key);
+    if (known != m_heights.constEnd())
+        return known.value();
+    if (m_heights.size() >= MaxRemembered)
+        m_heights.clear();
+    const int height = measure(text, font, width, wrap);
+    m_heights.insert(std::move(key), height);
+    return height;
+}
+
+int QtTextMeasure::measure(const QString &text, const GridFont &font, int width, bool wrap)
+{
     const QFont qfont = GridQt::font(font);
     const QFontMetrics metrics(qfont);
     if (text.isEmpty())

@@ -29,8 +29,10 @@ ConstructItem benchItem(int n)
     item.brand.laborcost = 4.0f;
     item.brand.machine = 1.5f;
     for (int m = 0; m < 3; ++m)
-        item.brand.materials.append(MtLine{QStringLiteral("0"), QStringLiteral("材料%1").arg(m), {}, {}, {}, 2.0f, 1.0f, {}, {}});
-    item.brand.machines.append(MtLine{QStringLiteral("1"), QStringLiteral("机械"), QStringLiteral("机械"), {}, {}, 5.0f, 0.1f, {}, {}});
+        item.brand.materials.append(
+            MtLine{QStringLiteral("0"), QStringLiteral("材料%1").arg(m), {}, {}, {}, 2.0f, 1.0f, {}, {}});
+    item.brand.machines.append(MtLine{
+        QStringLiteral("1"), QStringLiteral("机械"), QStringLiteral("机械"), {}, {}, 5.0f, 0.1f, {}, {}});
     return item;
 }
 

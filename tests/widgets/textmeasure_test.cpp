@@ -27,6 +27,37 @@ TEST(QtTextMeasure, WrappedTextNeedsMoreLinesInNarrowCells)
     EXPECT_GT(measure.textHeight(QStringLiteral("a\nb"), font, 400, false), oneLine);
 }
 
+// Heights are remembered per text, font, width and wrap setting: a repeat answers what
+// a fresh measure answers, and a change of any one of them is measured anew.
+TEST(QtTextMeasure, RepeatedTextsAnswerAsWhenFirstMeasured)
+{
+    testApplication();
+    const QString text = QStringLiteral("园路铺装 花岗岩 600×300×30 含垫层与勾缝");
+    const GridFont small{QStringLiteral("微软雅黑"), 12, false};
+    const GridFont large{QStringLiteral("微软雅黑"), 24, false};
+    const GridFont bold{QStringLiteral("微软雅黑"), 12, true};
+    const struct {
+        GridFont font;
+        int width;
+        bool wrap;
+    } cases[] = {
+        {small, 80, true}, {small, 2000, true}, {small, 80, false}, {large, 80, true}, {bold, 80, true}};
+    const QtTextMeasure remembering;
+    QList<int> first;
+    for (const auto &c : cases)
+        first << remembering.textHeight(text, c.font, c.width, c.wrap);
+    EXPECT_GT(first.at(0), first.at(1));
+    EXPECT_GT(first.at(3), first.at(0));
+    for (int round = 0; round < 2; ++round) {
+        for (qsizetype i = std::size(cases); i-- > 0;) {
+            const QtTextMeasure fresh;
+            const auto &c = cases[i];
+            EXPECT_EQ(remembering.textHeight(text, c.font, c.width, c.wrap), first.at(i)) << i;
+            EXPECT_EQ(fresh.textHeight(text, c.font, c.width, c.wrap), first.at(i)) << i;
+        }
+    }
+}
+
 TEST(CellTextFit, OnlyBlanksAndCjkCharactersAreBreakOpportunities)
 {
     const std::vector<std::pair<QString, bool>> cases = {

@@ -18,6 +18,7 @@ class LongOperation;
 class MainPanes;
 class MainToolbar;
 class PlatformActions;
+class PrintActions;
 class SettingsActions;
 class SettingsMenu;
 class ViewSwitcher;
@@ -48,6 +49,7 @@ public:
     LongOperation &longOperation() { return *m_longOperation; }
     PlatformActions &platform() { return *m_platform; }
     MainPanes &panes() { return *m_panes; }
+    PrintActions &printing() { return *m_print; }
 
     // The left pane's template commands (0 editor, 1 save into template, 3 import,
     // 6 close the floating menu); the template buttons stay disabled without it.
@@ -100,6 +102,7 @@ private:
     LongOperation *m_longOperation = nullptr;
     PlatformActions *m_platform = nullptr;
     std::unique_ptr<SettingsActions> m_settings;
+    PrintActions *m_print = nullptr;
     std::function<void(int)> m_leftPaneCommand;
     MainPanes *m_panes = nullptr;
 };

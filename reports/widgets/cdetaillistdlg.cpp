@@ -41,6 +41,8 @@ void CDetailListDlg::createButtons()
     m_machine = button(QStringLiteral("辅材"), QStringLiteral("MachinelList_Button"));
     m_excel = button(QStringLiteral("Excel"), QStringLiteral("ExcelButton"));
     m_purchase = button(QStringLiteral("一键采购"), QStringLiteral("PurchaseButton"));
+    m_pdf = button(QStringLiteral("PDF"), QStringLiteral("PdfButton"));
+    m_pdf->setToolTip(QStringLiteral("封面页和清单页导出为一个 PDF 文件"));
     // Export and purchase have no handler yet: a button that does nothing would look broken.
     m_excel->setEnabled(false);
     m_purchase->setEnabled(false);
@@ -48,6 +50,7 @@ void CDetailListDlg::createButtons()
     connect(m_lists1001, &QPushButton::clicked, this, [this] { emit listRequested(BillLists::BillOfQuantities); });
     connect(m_machine, &QPushButton::clicked, this, [this] { emit listRequested(BillLists::MachineList); });
     connect(m_excel, &QPushButton::clicked, this, &CDetailListDlg::excelRequested);
+    connect(m_pdf, &QPushButton::clicked, this, &CDetailListDlg::pdfRequested);
     connect(m_purchase, &QPushButton::clicked, this, &CDetailListDlg::purchaseRequested);
     connect(m_back, &QPushButton::clicked, this, [this] {
         emit closeFloatingMenuRequested();
@@ -96,8 +99,8 @@ void CDetailListDlg::placeButtons(int list)
     m_lists1001->setVisible(!machine);
     m_purchase->setVisible(!machine);
     // Right to left; the machinery list keeps only 辅材, 上一步 and Excel.
-    const QList<QPushButton *> order = machine ? QList<QPushButton *>{m_excel, m_back, m_machine}
-                                               : QList<QPushButton *>{m_purchase, m_excel, m_machine,
+    const QList<QPushButton *> order = machine ? QList<QPushButton *>{m_pdf, m_excel, m_back, m_machine}
+                                               : QList<QPushButton *>{m_purchase, m_pdf, m_excel, m_machine,
                                                                       m_lists1001, m_back};
     int x = width() - ButtonGap;
     for (QPushButton *button : order) {

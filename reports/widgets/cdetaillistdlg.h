@@ -31,6 +31,7 @@ public:
     void buildMachineList();
 
     QPushButton *backButton() const { return m_back; }
+    QPushButton *pdfButton() const { return m_pdf; }
 
 signals:
     // "上一步": back to the budget table.
@@ -41,6 +42,7 @@ signals:
     void listBuilt();
     void listRequested(int list);
     void excelRequested();
+    void pdfRequested();
     void purchaseRequested();
     void closeFloatingMenuRequested();
 
@@ -61,6 +63,7 @@ private:
     QPushButton *m_lists1001 = nullptr;
     QPushButton *m_machine = nullptr;
     QPushButton *m_excel = nullptr;
+    QPushButton *m_pdf = nullptr;
     QPushButton *m_purchase = nullptr;
     QPushButton *m_back = nullptr;
 };

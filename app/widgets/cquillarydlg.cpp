@@ -10,6 +10,7 @@
 #include "mainpanes.h"
 #include "maintoolbar.h"
 #include "platformactions.h"
+#include "printactions.h"
 #include "settingsactions.h"
 #include "settingsmenu.h"
 #include "templatecommands.h"
@@ -101,6 +102,7 @@ void CQuillaryDlg::connectPanes()
     connect(bills, &CDetailListDlg::excelRequested, m_exports, &ListExportActions::exportWorkbook);
     connect(bills, &CDetailListDlg::documentExportRequested, m_exports, &ListExportActions::exportDocument);
     connect(bills, &CDetailListDlg::pageExportRequested, m_exports, &ListExportActions::exportPage);
+    connect(bills, &CDetailListDlg::pdfRequested, m_print, &PrintActions::exportPdf);
     connect(m_views, &ViewSwitcher::viewShown, this,
             [this](int view, int list) { m_panes->showView(view, list, width(), height()); });
     connect(m_documents, &DocumentCommands::documentReplaced, m_panes, &MainPanes::refreshDocument);
@@ -120,6 +122,7 @@ void CQuillaryDlg::createParts()
     m_platform = new PlatformActions(m_context, this);
     m_settings = std::make_unique<SettingsActions>(
         m_context, this, [this] { return m_views->currentView() == ViewSwitcher::TableView; });
+    m_print = new PrintActions(m_context, *m_views, [this] { return m_settings->saveSettings(); }, this);
     m_platform->account().restore();
     m_toolbar->showUser(m_platform->account().userName());
     connect(m_toolbar, &MainToolbar::command, this, &CQuillaryDlg::runCommand);
@@ -153,6 +156,8 @@ void CQuillaryDlg::addCommands()
     m_router.add(Calculator, [this] { m_platform->startCalculator(); });
     m_router.add(Cad, [this] { m_platform->startCadViewer(); });
     m_router.add(Settings, [this] { showSettingsMenu(); });
+    m_router.add(Print, [this] { m_print->print(); });
+    m_router.add(PageSetup, [this] { m_print->pageSetup(); });
     m_router.add(SignIn, [this] { m_platform->signInOrOut(); });
     m_router.add(Link, [this] { m_platform->openLink(QStringLiteral("Home")); });
     m_router.add(Contact, [this] { m_platform->openLink(QStringLiteral("Contact")); });
@@ -240,6 +245,7 @@ void CQuillaryDlg::showSettingsMenu()
 {
     SettingsMenu::State state = m_settings->menuState();
     state.templateEditorAvailable = bool(m_leftPaneCommand);
+    state.pageSetupAvailable = true;
     const QRect client(mapToGlobal(QPoint(0, 0)), size());
     m_settingsMenu->popup(state, MainLayout::settingsMenu(client));
 }

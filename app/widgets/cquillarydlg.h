@@ -19,6 +19,7 @@ class LongOperation;
 class MainPanes;
 class MainToolbar;
 class PlatformActions;
+class PrintActions;
 class SettingsActions;
 class SettingsMenu;
 class TemplateCommands;
@@ -51,6 +52,7 @@ public:
     PlatformActions &platform() { return *m_platform; }
     MainPanes &panes() { return *m_panes; }
     TemplateCommands &templates() { return *m_templates; }
+    PrintActions &printing() { return *m_print; }
 
     // The left pane's template commands (0 editor, 1 save into template, 3 import,
     // 6 close the floating menu); the template buttons stay disabled without it.
@@ -105,6 +107,7 @@ private:
     ListExportActions *m_exports = nullptr;
     PlatformActions *m_platform = nullptr;
     std::unique_ptr<SettingsActions> m_settings;
+    PrintActions *m_print = nullptr;
     std::function<void(int)> m_leftPaneCommand;
     MainPanes *m_panes = nullptr;
     TemplateCommands *m_templates = nullptr;

@@ -78,7 +78,6 @@ void MainToolbar::addFileButtons()
     QAbstractButton *print =
         addButton(CommandId::Print, QStringLiteral("打印"), "Print", QStringLiteral("打印清单 (Ctrl+P)"), 135, 38);
     print->setIcon(style->standardIcon(QStyle::SP_FileDialogContentsView));
-    print->setEnabled(false); // until printing is available
     addSeparator(175);
 }
 

@@ -68,8 +68,9 @@ void SettingsActions::relayBillColumns(bool showLossColumn)
     m_context.billLists().setLossTaxColumns(showLossColumn, m_context.budgetTable().showTax());
 }
 
-void SettingsActions::saveSettings()
+bool SettingsActions::saveSettings()
 {
     const BudgetTable &table = m_context.budgetTable();
-    m_context.settingsStore().SaveSettings(m_context.settings(), table.showlr(), table.showLoss(), table.showTax());
+    return m_context.settingsStore().SaveSettings(m_context.settings(), table.showlr(), table.showLoss(),
+                                                  table.showTax());
 }

@@ -24,10 +24,11 @@ public:
     void toggleTax();
     void toggleLoss();
     void setPrecision(Precision precision);
+    // The settings file with the table's column switches; false when it could not be written.
+    bool saveSettings();
 
 private:
     void relayBillColumns(bool showLossColumn);
-    void saveSettings();
     int clientWidth() const;
 
     AppContext &m_context;

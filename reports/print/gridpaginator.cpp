@@ -62,9 +62,11 @@ GridPaginator::GridPaginator(const Grid &grid, const PrintPageSetup &setup) : m_
         m_columnLeft << m_columnLeft.last() + grid.columnWidth(column);
     const qreal gridWidth = m_columnLeft.last();
     const bool fit = option(PrintOption::FitToWidth, 1) != 0 && gridWidth > 0;
-    const qreal scale = fit ? m_printable.width() / gridWidth : 1;
+    // Shrunk to the printable width, never blown up beyond the size it has on screen.
+    const qreal scale = fit ? std::min<qreal>(1, m_printable.width() / gridWidth) : 1;
     m_scaleX = scale * page.options.value(PrintOption::HorizontalScale, 1.0).toDouble();
     m_scaleY = scale * page.options.value(PrintOption::VerticalScale, 1.0).toDouble();
+    m_tableLeft = std::max<qreal>(0, (m_printable.width() - gridWidth * m_scaleX) / 2);
     const qreal tableHeight = std::max<qreal>(1, m_printable.height() - m_header.height - m_footer.height);
     m_pages = PageBreaks::compute(grid, m_scaleY, tableHeight, option(PrintOption::RepeatFixedRows, 0) == 1);
 }
@@ -106,7 +108,7 @@ void GridPaginator::paintPage(QPainter &painter, const PrintFonts &fonts, int pa
 {
     paintBands(painter, fonts, page);
     painter.save();
-    painter.translate(0, m_header.height);
+    painter.translate(m_tableLeft, m_header.height);
     painter.scale(m_scaleX, m_scaleY);
     paintRows(painter, fonts, m_pages.at(page));
     painter.restore();

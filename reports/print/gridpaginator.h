@@ -17,7 +17,7 @@ class QPainter;
 
 // Lays a grid in its printing form onto pages and paints them: cell texts with
 // their fonts, alignments, wrapping and fitting as on screen, merges, backgrounds,
-// pictures and thin borders, the columns scaled to the printable width, the page
+// pictures and thin borders, the columns shrunk to the printable width, the page
 // header above and the footer below (&N the pages of this job, &P the page).
 // The same pages go to the print preview, the printer and PDF files.
 class GridPaginator
@@ -64,6 +64,7 @@ private:
     Band m_footer;
     qreal m_scaleX = 1;
     qreal m_scaleY = 1;
+    qreal m_tableLeft = 0;     // paper pixels: a table narrower than the page stands in its middle
     QList<qreal> m_columnLeft; // grid pixels, one more than the columns
     QList<PageBreaks::Page> m_pages;
     mutable QHash<QString, QImage> m_images;

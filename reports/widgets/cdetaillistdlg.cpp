@@ -42,6 +42,8 @@ void CDetailListDlg::createButtons()
     m_machine = button(QStringLiteral("辅材"), QStringLiteral("MachinelList_Button"));
     m_excel = button(QStringLiteral("Excel"), QStringLiteral("ExcelButton"));
     m_purchase = button(QStringLiteral("一键采购"), QStringLiteral("PurchaseButton"));
+    m_pdf = button(QStringLiteral("PDF"), QStringLiteral("PdfButton"));
+    m_pdf->setToolTip(QStringLiteral("封面页和清单页导出为一个 PDF 文件"));
     // Purchase has no handler yet: a button that does nothing would look broken.
     m_purchase->setEnabled(false);
     createExportMenu();
@@ -51,6 +53,10 @@ void CDetailListDlg::createButtons()
     connect(m_excel, &QPushButton::clicked, this, [this] {
         emit closeFloatingMenuRequested();
         emit excelRequested();
+    });
+    connect(m_pdf, &QPushButton::clicked, this, [this] {
+        emit closeFloatingMenuRequested();
+        emit pdfRequested();
     });
     connect(m_purchase, &QPushButton::clicked, this, &CDetailListDlg::purchaseRequested);
     connect(m_back, &QPushButton::clicked, this, [this] {
@@ -117,8 +123,8 @@ void CDetailListDlg::placeButtons(int list)
     m_purchase->setVisible(!machine);
     // Right to left; the machinery list keeps only 辅材, 上一步 and the exports.
     const QList<QPushButton *> order =
-        machine ? QList<QPushButton *>{m_export, m_excel, m_back, m_machine}
-                : QList<QPushButton *>{m_purchase, m_export, m_excel, m_machine, m_lists1001, m_back};
+        machine ? QList<QPushButton *>{m_pdf, m_export, m_excel, m_back, m_machine}
+                : QList<QPushButton *>{m_purchase, m_pdf, m_export, m_excel, m_machine, m_lists1001, m_back};
     int x = width() - ButtonGap;
     for (QPushButton *button : order) {
         const int w = button == m_lists1001 ? ButtonWidth + 30 : ButtonWidth;

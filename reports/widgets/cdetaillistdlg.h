@@ -36,6 +36,7 @@ public:
     // Beside Excel: one entry per further export format.
     QPushButton *exportButton() const { return m_export; }
     QMenu *exportMenu() const { return m_exportMenu; }
+    QPushButton *pdfButton() const { return m_pdf; }
 
 signals:
     // "上一步": back to the budget table.
@@ -48,6 +49,7 @@ signals:
     void excelRequested();
     void documentExportRequested();
     void pageExportRequested();
+    void pdfRequested();
     void purchaseRequested();
     void closeFloatingMenuRequested();
 
@@ -71,6 +73,7 @@ private:
     QPushButton *m_excel = nullptr;
     QPushButton *m_export = nullptr;
     QMenu *m_exportMenu = nullptr;
+    QPushButton *m_pdf = nullptr;
     QPushButton *m_purchase = nullptr;
     QPushButton *m_back = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "reports/billlists.h"
 #include "reports/hoverlist.h"
+#include "billfixture.h"
 #include "testsupport.h"
 
 #include "estimate/budgettable.h"
@@ -41,34 +42,16 @@ ConstructItem item(float num)
     return item;
 }
 
-struct SilentPrompter : Prompter {
-    int ask(int, int) override { return Prompter::Yes; }
-    void notify(int, int) override {}
-    std::optional<QString> promptRoomName(const QString &defaultName) override { return defaultName; }
-};
-
-// The pane next to the budget table that writes the bill's estimate rows.
-class BillListsTest : public ::testing::Test
+// The bill lists next to the budget table, with one priced item in one room.
+class BillListsTest : public BillTableFixture
 {
 protected:
-    QTemporaryDir dir;
-    LineCountMeasure measure;
-    Estimate estimate;
-    Grid tableGrid;
-    DocumentState document;
-    RateSettings rates;
-    TableSharedState shared;
-    BillLists lists{measure, shared};
-    RoomPictures pictures{dir.path(), QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/icon_Pen_back.bmp")};
-    SilentPrompter prompter;
-    BudgetTable table{{estimate, tableGrid, lists.billGrid(), document, rates, shared, pictures, prompter}};
     bool &materialStale = shared.materialListStale;
     bool &machineStale = shared.machineListStale;
 
     void SetUp() override
     {
-        lists.setUp(2);
-        table.setUpGrid(QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources"));
+        setUpGrids();
         table.addRoom(QStringLiteral("前院"));
         ASSERT_TRUE(table.insertItem(3, item(4.0f)));
         ASSERT_TRUE(estimate.isIdle());

@@ -9,14 +9,24 @@
 #include "app/widgets/mainpanes.h"
 #include "contracts/widgets/gridview.h"
 #include "estimate/widgets/ctabledlg.h"
+#include "reports/griddump.h"
+#include "reports/widgets/cdetaillistdlg.h"
 #include "reports/widgets/cparticulars.h"
+#include "reports/widgets/csetpage.h"
+#include "tests/reports/pdfreadback.h"
+#include "app/widgets/printactions.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPrintPreviewWidget>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -131,7 +141,7 @@ TEST_F(MainWindowTest, TaxEntryOfTheSettingsMenuFollowsTheColumn)
     EXPECT_FALSE(m_context->budgetTable().showTax());
     menu = openSettingsMenu();
     EXPECT_NE(actionNamed(menu, QStringLiteral("显示税金")), nullptr);
-    EXPECT_FALSE(actionNamed(menu, QStringLiteral("设置页面"))->isEnabled());
+    EXPECT_TRUE(actionNamed(menu, QStringLiteral("设置页面"))->isEnabled());
 }
 
 TEST_F(MainWindowTest, ProfitRateSetThroughBothStepsReachesEveryItem)
@@ -225,4 +235,150 @@ TEST_F(MainWindowTest, HoveringAnItemsDescriptionShowsItsMaterialsUntilTheMouseL
 
     emit view->mouseLeft();
     EXPECT_FALSE(hover->isVisible());
+}
+
+namespace {
+
+// Acts on the modal dialog titled `title` once it is open.
+void onModalTitled(const QString &title, std::function<void(QWidget *)> action)
+{
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, title, action] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->windowTitle() == title) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+        }
+    });
+    timer->start(10);
+}
+
+// The pages a print preview shows, laid out afresh.
+int previewPages(QWidget *dialog)
+{
+    auto *view = dialog->findChild<QPrintPreviewWidget *>();
+    if (!view)
+        return -1;
+    view->updatePreview();
+    return view->pageCount();
+}
+
+struct PreviewSeen {
+    bool shown = false;
+    int pages = 0;
+    int fixedRows = -1;
+    QString firstCaption;
+    int titleHeight = -1;
+};
+
+// Watches the two previews of a print run on `grid` and closes each as a user would.
+void watchPreviews(Grid &grid, PreviewSeen &cover, PreviewSeen &list)
+{
+    onModalTitled(QStringLiteral("打印预览 - 封面页"), [&grid, &cover, &list](QWidget *dialog) {
+        cover = {true, previewPages(dialog), grid.fixedRowCount(), grid.text(4, 1), grid.rowHeight(0)};
+        onModalTitled(QStringLiteral("打印预览 - 清单"), [&grid, &list](QWidget *second) {
+            list = {true, previewPages(second), grid.fixedRowCount(), grid.text(4, 1), grid.rowHeight(0)};
+            static_cast<QDialog *>(second)->reject();
+        });
+        static_cast<QDialog *>(dialog)->reject();
+    });
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, PrintFromTheFormMovesToTheBillAndShowsTheCoverThenTheListPreview)
+{
+    openProject(SampleProject);
+    m_window->showForm();
+    Grid &bill = m_context->billGrid();
+    const QString before = dumpGrid(bill);
+    PreviewSeen cover;
+    PreviewSeen list;
+    watchPreviews(bill, cover, list);
+    QAbstractButton *print = m_window->toolbar().button(CommandId::Print);
+    ASSERT_TRUE(print->isEnabled());
+    print->click();
+
+    EXPECT_EQ(m_window->views().currentView(), ViewSwitcher::BillView);
+    EXPECT_EQ(m_context->billLists().currentList(), BillLists::BillOfQuantities);
+    ASSERT_TRUE(cover.shown);
+    EXPECT_EQ(cover.pages, 1);
+    EXPECT_EQ(cover.fixedRows, 1);
+    EXPECT_EQ(cover.firstCaption, QStringLiteral("项目地址:"));
+    ASSERT_TRUE(list.shown);
+    EXPECT_GE(list.pages, 1);
+    EXPECT_EQ(list.titleHeight, 0);
+    // The list on screen is as before, its title band 32 high.
+    EXPECT_EQ(dumpGrid(bill), before);
+    EXPECT_EQ(bill.rowHeight(0) + bill.rowHeight(1), 32);
+    EXPECT_EQ(bill.fixedRowCount(), 6);
+}
+
+TEST_F(MainWindowTest, CtrlPAtTheMaterialListPrintsTheMaterialList)
+{
+    openProject(SampleProject);
+    m_window->showBillList(2);
+    ASSERT_EQ(m_context->billLists().currentList(), BillLists::MaterialList);
+    // The offscreen platform delivers no key to a window's shortcuts: the shortcut is fired as the key would.
+    QShortcut *printKeys = nullptr;
+    for (QShortcut *shortcut : m_window->findChildren<QShortcut *>()) {
+        if (shortcut->key() == QKeySequence(Qt::CTRL | Qt::Key_P))
+            printKeys = shortcut;
+    }
+    ASSERT_NE(printKeys, nullptr);
+    PreviewSeen cover;
+    PreviewSeen list;
+    watchPreviews(m_context->billLists().materialGrid(), cover, list);
+    emit printKeys->activated();
+    EXPECT_TRUE(cover.shown);
+    EXPECT_EQ(cover.fixedRows, 1);
+    EXPECT_TRUE(list.shown);
+    EXPECT_EQ(list.fixedRows, 5);
+    // The bill grid was not touched.
+    EXPECT_EQ(m_context->billGrid().fixedRowCount(), 6);
+    EXPECT_EQ(m_context->billGrid().rowHeight(0), 8);
+}
+
+TEST_F(MainWindowTest, PageSetupRefusesAZeroMarginThenChangesThePaperOfTheNextPdf)
+{
+    openProject(SampleProject);
+    bool refusedInPlace = false;
+    onNextModal([&refusedInPlace](QWidget *modal) {
+        auto *dialog = qobject_cast<CSetPage *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        QLineEdit *bottom = dialog->marginEdit(PageSetupForm::Bottom);
+        bottom->setText(QStringLiteral("0"));
+        dialog->findChild<QPushButton *>(QStringLiteral("1"))->click();
+        refusedInPlace = dialog->isVisible() && bottom->text() == QStringLiteral("请输入有效的数字") &&
+                         dialog->focusWidget() == bottom;
+        bottom->setText(QStringLiteral("12.5"));
+        dialog->paperList()->setCurrentIndex(1);
+        QTest::mouseClick(dialog->landscapeButton(), Qt::LeftButton);
+        dialog->findChild<QPushButton *>(QStringLiteral("1"))->click();
+    });
+    QAction *entry = actionNamed(openSettingsMenu(), QStringLiteral("设置页面"));
+    ASSERT_NE(entry, nullptr);
+    ASSERT_TRUE(entry->isEnabled());
+    entry->trigger();
+    EXPECT_TRUE(refusedInPlace);
+    const PageSettings &page = m_context->settings().page;
+    EXPECT_EQ(page.pagesize, QStringLiteral("A3"));
+    EXPECT_EQ(page.pageorientation, QStringLiteral("Horizon"));
+    EXPECT_EQ(page.pagemarginbottom, QStringLiteral("12.5"));
+    QFile ini(m_context->folders().settingsFile());
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(ini.readAll()).contains(QStringLiteral("PageSize=A3")));
+
+    // The next PDF from the list pane is on landscape A3; a bare name gets its extension.
+    m_window->showBillList(1);
+    const QString target = m_documents.filePath(QStringLiteral("清单"));
+    m_window->printing().setPathChooser([target](const QString &) { return target; });
+    m_window->panes().bills()->pdfButton()->click();
+    const QString pdf = target + QStringLiteral(".pdf");
+    ASSERT_TRUE(QFileInfo::exists(pdf));
+    EXPECT_TRUE(PdfReadBack::info(pdf, QStringLiteral("Page size")).startsWith(QStringLiteral("1191 x 842")));
+    EXPECT_TRUE(PdfReadBack::pageText(pdf, 1).contains(QStringLiteral("- 封面页 -")));
+    EXPECT_TRUE(PdfReadBack::pageText(pdf, 2).contains(QRegularExpression(QStringLiteral("共 \\d+ 页，第 1 页"))));
+    EXPECT_EQ(m_context->billGrid().rowHeight(0), 32);
 }

@@ -1,11 +1,12 @@
 #include "cquillarydlg.h"
 
+#include "autosave.h"
+#include "caddlistdlg.h"
 #include "commandids.h"
 #include "ctemp_information.h"
 #include "documentcommands.h"
 #include "longoperation.h"
 #include "mainlayout.h"
-#include "caddlistdlg.h"
 #include "mainpanes.h"
 #include "maintoolbar.h"
 #include "platformactions.h"
@@ -15,6 +16,7 @@
 
 #include "app/appcontext.h"
 #include "app/profilefile.h"
+#include "estimate/commands/undohistory.h"
 #include "estimate/widgets/ctabledlg.h"
 #include "library/widgets/citemdlg.h"
 #include "reports/widgets/cdetaillistdlg.h"
@@ -82,19 +84,25 @@ void CQuillaryDlg::connectPanes()
         else if (step == CItemDlg::BudgetStep)
             QMetaObject::invokeMethod(this, &CQuillaryDlg::showTable, Qt::QueuedConnection);
         else
-            QMetaObject::invokeMethod(this, [this, step] { showBillList(step - 1); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, step] { showBillList(step - 1); }, Qt::QueuedConnection);
     });
     connect(left, &CItemDlg::showBudgetTableRequested, this, &CQuillaryDlg::showTable, Qt::QueuedConnection);
     connect(left, &CItemDlg::newProjectRequested, this, [this] { m_documents->newProject(); });
-    connect(m_panes->form(), &CAddListDlg::nextRequested, this, &CQuillaryDlg::showTable, Qt::QueuedConnection);
+    connect(m_panes->form(), &CAddListDlg::nextRequested, this, &CQuillaryDlg::showTable,
+            Qt::QueuedConnection);
     CTableDlg *table = m_panes->table();
-    connect(table, &CTableDlg::nextRequested, this, [this] { showBillList(1); }, Qt::QueuedConnection);
-    connect(table, &CTableDlg::materialListRequested, this, [this] { showBillList(2); }, Qt::QueuedConnection);
-    connect(table, &CTableDlg::machineListRequested, this, [this] { showBillList(3); }, Qt::QueuedConnection);
+    connect(
+        table, &CTableDlg::nextRequested, this, [this] { showBillList(1); }, Qt::QueuedConnection);
+    connect(
+        table, &CTableDlg::materialListRequested, this, [this] { showBillList(2); }, Qt::QueuedConnection);
+    connect(
+        table, &CTableDlg::machineListRequested, this, [this] { showBillList(3); }, Qt::QueuedConnection);
     CDetailListDlg *bills = m_panes->bills();
     connect(bills, &CDetailListDlg::backRequested, this, &CQuillaryDlg::showTable, Qt::QueuedConnection);
-    connect(bills, &CDetailListDlg::listRequested, this, [this](int list) { showBillList(list + 1); },
-            Qt::QueuedConnection);
+    connect(
+        bills, &CDetailListDlg::listRequested, this, [this](int list) { showBillList(list + 1); },
+        Qt::QueuedConnection);
     connect(bills, &CDetailListDlg::buildRequested, this, &CQuillaryDlg::buildList);
     connect(m_views, &ViewSwitcher::viewShown, this,
             [this](int view, int list) { m_panes->showView(view, list, width(), height()); });
@@ -114,6 +122,12 @@ void CQuillaryDlg::createParts()
     m_platform = new PlatformActions(m_context, this);
     m_settings = std::make_unique<SettingsActions>(
         m_context, this, [this] { return m_views->currentView() == ViewSwitcher::TableView; });
+    m_undo = new UndoHistory(m_context.estimateDocument(), this);
+    connect(m_undo, &UndoHistory::stepsChanged, this, [this] {
+        m_toolbar->showUndoSteps(m_undo->undoToolTip(), m_undo->canUndo(), m_undo->redoToolTip(),
+                                 m_undo->canRedo());
+    });
+    m_autosave = new Autosave(m_context, m_lifecycle, this);
     m_platform->account().restore();
     m_toolbar->showUser(m_platform->account().userName());
     connect(m_toolbar, &MainToolbar::command, this, &CQuillaryDlg::runCommand);
@@ -129,6 +143,8 @@ void CQuillaryDlg::addCommands()
     m_router.add(NewProject, [this] { m_documents->newProject(); });
     m_router.add(OpenProject, [this] { m_documents->openProject(); });
     m_router.add(SaveProject, [this] { m_documents->saveProject(); });
+    m_router.add(Undo, [this] { m_undo->undo(); });
+    m_router.add(Redo, [this] { m_undo->redo(); });
     m_router.add(Calculator, [this] { m_platform->startCalculator(); });
     m_router.add(Cad, [this] { m_platform->startCadViewer(); });
     m_router.add(Settings, [this] { showSettingsMenu(); });
@@ -183,6 +199,9 @@ void CQuillaryDlg::addShortcuts()
     bind(QKeySequence(Qt::CTRL | Qt::Key_O), CommandId::OpenProject);
     bind(QKeySequence(Qt::CTRL | Qt::Key_S), CommandId::SaveProject);
     bind(QKeySequence(Qt::CTRL | Qt::Key_P), CommandId::Print);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Z), CommandId::Undo);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Y), CommandId::Redo);
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), CommandId::Redo);
 }
 
 bool CQuillaryDlg::runCommand(int id)
@@ -259,7 +278,8 @@ void CQuillaryDlg::startWithCommandLine(const QString &commandLine)
     m_context.document().pendingOperation = PendingOperation::OpenProject;
     m_views->setInitialView(ViewSwitcher::TableView);
     layoutPanes();
-    QTimer::singleShot(CommandLineDelayMs, this, [this, commandLine] { openCommandLineProject(commandLine); });
+    QTimer::singleShot(CommandLineDelayMs, this,
+                       [this, commandLine] { openCommandLineProject(commandLine); });
 }
 
 void CQuillaryDlg::openCommandLineProject(const QString &commandLine)
@@ -271,6 +291,15 @@ void CQuillaryDlg::openCommandLineProject(const QString &commandLine)
     }
     m_context.document().currentProjectPath = *path;
     runLongOperation(PendingOperation::OpenProject, [this] { m_documents->openProjectSequence(); });
+}
+
+bool CQuillaryDlg::offerRecovery()
+{
+    if (!m_autosave->offerRecovery())
+        return false;
+    m_panes->refreshDocument();
+    showTable();
+    return true;
 }
 
 void CQuillaryDlg::keyPressEvent(QKeyEvent *event)
@@ -299,6 +328,7 @@ void CQuillaryDlg::closeEvent(QCloseEvent *event)
         return;
     }
     saveWindowSize();
+    m_autosave->finish();
     event->accept();
 }
 

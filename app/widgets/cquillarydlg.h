@@ -12,6 +12,7 @@
 #include <memory>
 
 class AppContext;
+class Autosave;
 class CTemp_Information;
 class DocumentCommands;
 class LongOperation;
@@ -20,6 +21,7 @@ class MainToolbar;
 class PlatformActions;
 class SettingsActions;
 class SettingsMenu;
+class UndoHistory;
 class ViewSwitcher;
 
 // The main window: toolbar, left pane and one of three views on the right. It
@@ -48,6 +50,10 @@ public:
     LongOperation &longOperation() { return *m_longOperation; }
     PlatformActions &platform() { return *m_platform; }
     MainPanes &panes() { return *m_panes; }
+    UndoHistory &undoHistory() { return *m_undo; }
+    Autosave &autosave() { return *m_autosave; }
+    // At start: a recovery copy left by a run that did not end is offered; true when it was opened.
+    bool offerRecovery();
 
     // The left pane's template commands (0 editor, 1 save into template, 3 import,
     // 6 close the floating menu); the template buttons stay disabled without it.
@@ -102,4 +108,6 @@ private:
     std::unique_ptr<SettingsActions> m_settings;
     std::function<void(int)> m_leftPaneCommand;
     MainPanes *m_panes = nullptr;
+    UndoHistory *m_undo = nullptr;
+    Autosave *m_autosave = nullptr;
 };

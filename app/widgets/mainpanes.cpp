@@ -9,8 +9,8 @@
 #include "reports/widgets/cparticulars.h"
 
 MainPanes::MainPanes(AppContext &context, QWidget *window)
-    : QObject(window), m_context(context),
-      m_projectForm(context.projectInfo(), context.document(), &context.tableGrid(), &context.billLists()),
+    : QObject(window), m_context(context), m_projectForm(context.projectInfo(), context.estimateDocument(),
+                                                         &context.tableGrid(), &context.billLists()),
       m_operations(context.budgetTable(), context.libraryItems())
 {
     AppSettings &settings = context.settings();

@@ -53,15 +53,16 @@ class BillListsTest : public ::testing::Test
 protected:
     QTemporaryDir dir;
     LineCountMeasure measure;
-    Estimate estimate;
+    EstimateDocument doc;
+    Estimate &estimate = doc.estimate();
     Grid tableGrid;
-    DocumentState document;
+    DocumentState &document = doc.state();
     RateSettings rates;
     TableSharedState shared;
     BillLists lists{measure, shared};
     RoomPictures pictures{dir.path(), QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/icon_Pen_back.bmp")};
     SilentPrompter prompter;
-    BudgetTable table{{estimate, tableGrid, lists.billGrid(), document, rates, shared, pictures, prompter}};
+    BudgetTable table{{doc, tableGrid, lists.billGrid(), rates, shared, pictures, prompter}};
     bool &materialStale = shared.materialListStale;
     bool &machineStale = shared.machineListStale;
 

@@ -266,10 +266,14 @@ void BudgetTable::showAddedRows(const EstimateChange &change)
     if (change.insertedNumber > 0)
         return;
     for (int i = change.insertedRow; i < change.insertedRow + change.insertedCount; ++i) {
-        if (m_estimate.rows().at(i).isRoom())
-            showRoomRow(i);
-        else
+        if (m_estimate.rows().at(i).isConstruct()) {
             writeItemRow(i);
+            continue;
+        }
+        showRoomRow(i);
+        // A room put back with its items shows their sum, not the new room's text.
+        if (i + 1 < m_estimate.rowCount() && m_estimate.rows().at(i + 1).isConstruct())
+            writeRoomTotal(i);
     }
 }
 

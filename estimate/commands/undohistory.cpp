@@ -18,6 +18,8 @@ UndoHistory::UndoHistory(EstimateDocument &document, QObject *parent) : QObject(
 
 UndoHistory::~UndoHistory()
 {
+    // The stack empties itself on destruction; nobody listening is left by then.
+    QObject::disconnect(&m_stack, nullptr, this, nullptr);
     m_document.setRecording(false);
 }
 

@@ -107,7 +107,8 @@ struct LargeProject {
     // A quantity typed into an item row in the middle of the project.
     void editQuantity(int step)
     {
-        const int gridRow = document.estimate().rowCount() / 2 + BudgetTable::TableHeaderRows;
+        // An item row: row count / 2 falls on a room of this project.
+        const int gridRow = document.estimate().rowCount() / 2 + 1 + BudgetTable::TableHeaderRows;
         table.setText(gridRow, CellText::QuantityColumn, QString::number(4 + step % 7));
         budget.editCell(gridRow, CellText::QuantityColumn);
     }

@@ -16,7 +16,7 @@ AppContext::AppContext(const AppFolders &folders, RoomTextPainter *painter)
 {
     m_settings.folders = folders;
     m_settings.currentProjectPath = folders.defaultProjectPath();
-    m_document.currentProjectPath = folders.defaultProjectPath();
+    m_doc.state().currentProjectPath = folders.defaultProjectPath();
     m_table.setTextMeasure(&m_measure);
 }
 
@@ -26,17 +26,17 @@ void AppContext::startUp()
     m_store.LoadSettings(
         m_settings, [this, mainLibrary](const QString &path) { m_library.LoadTemplate(path, mainLibrary); });
     m_tree.fill(m_library.items());
-    m_document.currentProjectPath = m_settings.currentProjectPath;
+    m_doc.state().currentProjectPath = m_settings.currentProjectPath;
     setUpGrids();
     m_table.setColumnSwitches(m_settings.showloss != 0, m_settings.showtax != 0, m_settings.showlr != 0);
 }
 
 void AppContext::setUpGrids()
 {
-    m_billLists.setUp(m_estimate.precision());
+    m_billLists.setUp(m_doc.estimate().precision());
     m_table.setUpGrid(folders().programFolder());
     m_billLists.fillHeaders(m_info);
-    m_estimate.setIdle(true);
+    m_doc.estimate().setIdle(true);
 }
 
 bool AppContext::shutDown()

@@ -9,6 +9,7 @@
 #include "estimate/budgettable.h"
 #include "estimate/documentstate.h"
 #include "estimate/estimate.h"
+#include "estimate/estimatedocument.h"
 #include "estimate/roompictures.h"
 #include "estimate/tablesharedstate.h"
 #include "library/librarytree.h"
@@ -54,13 +55,15 @@ public:
     QuotaLibrary &library() { return m_library; }
     LibraryTree &libraryTree() { return m_tree; }
     LibraryItems &libraryItems() { return m_libraryItems; }
-    Estimate &estimate() { return m_estimate; }
+    Estimate &estimate() { return m_doc.estimate(); }
+    // The project being edited: every change of it goes through here.
+    EstimateDocument &estimateDocument() { return m_doc; }
     Grid &tableGrid() { return m_tableGrid; }
     Grid &billGrid() { return m_billLists.billGrid(); }
     BudgetTable &budgetTable() { return m_table; }
     BillLists &billLists() { return m_billLists; }
     TableSharedState &shared() { return m_shared; }
-    DocumentState &document() { return m_document; }
+    DocumentState &document() { return m_doc.state(); }
     ProjectInfo &projectInfo() { return m_info; }
     RoomPictures &roomPictures() { return m_pictures; }
     Prompter &prompter() { return m_prompter; }
@@ -71,15 +74,14 @@ private:
     QuotaLibrary m_library;
     LibraryTree m_tree;
     QuotaLibraryItems m_libraryItems{m_library, m_tree};
-    Estimate m_estimate;
+    EstimateDocument m_doc;
     Grid m_tableGrid;
-    DocumentState m_document;
     TableSharedState m_shared;
     ProjectInfo m_info;
     PrompterRelay m_prompter;
     TextMeasureRelay m_measure;
     RoomPictures m_pictures;
     BillLists m_billLists{m_measure, m_shared};
-    BudgetTable m_table{{m_estimate, m_tableGrid, m_billLists.billGrid(), m_document, m_settings.rates,
-                         m_shared, m_pictures, m_prompter}};
+    BudgetTable m_table{
+        {m_doc, m_tableGrid, m_billLists.billGrid(), m_settings.rates, m_shared, m_pictures, m_prompter}};
 };

@@ -3,6 +3,7 @@
 #include "appcontext.h"
 #include "projectfilereader.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 DocumentLifecycle::DocumentLifecycle(AppContext &context) : m_context(context)
@@ -53,6 +54,8 @@ void DocumentLifecycle::newProject()
     c.document().currentProjectPath = c.folders().defaultProjectPath();
     c.estimate().setIdle(false);
     BudgetTable &table = c.budgetTable();
+    const bool recording = c.estimateDocument().isRecording();
+    c.estimateDocument().setRecording(false);
     table.beginBulk();
     table.clear();
     c.tableGrid().setText(0, 1, QStringLiteral("新工程"));
@@ -63,8 +66,9 @@ void DocumentLifecycle::newProject()
     table.endBulk();
     // The estimate is usable again once it is empty; leaving it busy would lock every edit.
     c.estimate().setIdle(true);
+    c.estimateDocument().setRecording(recording);
 
-    c.document().modified = false;
+    c.estimateDocument().markReplaced();
     RateSettings &rates = c.settings().rates;
     rates.profitEnabled = false;
     rates.lossEnabled = false;
@@ -109,6 +113,9 @@ void DocumentLifecycle::applyDocument(const ProjectDocument &document, const QSt
     if (document.rates)
         document.rates->applyTo(c.settings().rates);
 
+    EstimateDocument &edited = c.estimateDocument();
+    const bool recording = edited.isRecording();
+    edited.setRecording(false);
     table.beginBulk();
     table.clear();
     table.setPrecision(2);
@@ -131,8 +138,9 @@ void DocumentLifecycle::applyDocument(const ProjectDocument &document, const QSt
     // Lists built for the project before would otherwise be shown for this one.
     c.shared().markListsStale();
     c.estimate().setIdle(true);
+    edited.setRecording(recording);
 
-    c.document().modified = false;
+    edited.markReplaced();
     c.document().currentProjectPath = path;
     c.document().pendingOperation = PendingOperation::None;
 }
@@ -155,14 +163,24 @@ QString DocumentLifecycle::withProjectExtension(const QString &path)
     return path + QStringLiteral(".gzj");
 }
 
+QString DocumentLifecycle::backupPathFor(const QString &projectPath)
+{
+    return projectPath + QStringLiteral(".bak");
+}
+
 ProjectSaveResult DocumentLifecycle::saveProject(const QString &chosenPath)
 {
     AppContext &c = m_context;
+    const QString path = withProjectExtension(chosenPath);
+    // The file as it was before this save stays beside it, one generation deep.
+    if (QFileInfo(path).isFile()) {
+        QFile::remove(backupPathFor(path));
+        QFile::copy(path, backupPathFor(path));
+    }
     const ProjectSaveResult result =
-        SaveProjectFile(withProjectExtension(chosenPath), c.projectInfo(), c.settings().rates,
-                        c.settings().page, c.estimate().rows());
+        SaveProjectFile(path, c.projectInfo(), c.settings().rates, c.settings().page, c.estimate().rows());
     if (result)
-        c.document().modified = false;
+        c.estimateDocument().markSaved();
     return result;
 }
 
@@ -172,7 +190,23 @@ ProjectSaveResult DocumentLifecycle::saveProjectCommand(const SavePathChooser &c
         choosePath ? choosePath(m_context.document().currentProjectPath) : std::nullopt;
     if (!chosen)
         return {};
-    return saveProject(*chosen);
+    const ProjectSaveResult result = saveProject(*chosen);
+    if (!result.ok && m_report)
+        m_report(result.errorText.isEmpty() ? SaveFailedText : result.errorText);
+    return result;
+}
+
+DocumentLifecycle::OpenResult DocumentLifecycle::recoverProject(const QString &copyPath,
+                                                                const QString &originalPath)
+{
+    const OpenResult result = openProject(copyPath);
+    if (result.status != OpenStatus::Opened)
+        return result;
+    if (!originalPath.isEmpty())
+        m_context.document().currentProjectPath = originalPath;
+    // Its edits were never saved to that file.
+    m_context.estimateDocument().noteUnrecordedEdit();
+    return result;
 }
 
 // ---- drop, command line, close ----------------------------------------------

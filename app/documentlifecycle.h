@@ -46,7 +46,12 @@ public:
     // The save dialog: the chosen path, or nothing when cancelled. It proposes `proposedPath`.
     using SavePathChooser = std::function<std::optional<QString>(const QString &proposedPath)>;
 
+    // Tells the user why a save failed ("项目保存失败。" when the writer gives no reason).
+    using FailureReport = std::function<void(const QString &text)>;
+    static inline const QString SaveFailedText = QStringLiteral("项目保存失败。");
+
     explicit DocumentLifecycle(AppContext &context);
+    void setFailureReport(FailureReport report) { m_report = std::move(report); }
 
     // Commands that show no table leave the grids empty and fill the estimate alone.
     void setTablesFilled(bool filled) { m_tablesFilled = filled; }
@@ -62,17 +67,22 @@ public:
     OpenResult openExistingProject(const QString &path);
     // Puts a read document into the table, the bill lists and the document state.
     void applyDocument(const ProjectDocument &document, const QString &path);
-    // Writes the project to `chosenPath` (".gzj" added to a name without extension).
+    // Writes the project to `chosenPath` (".gzj" added to a name without extension); a file
+    // already there is kept as its backup first.
     // The project path does not change; modified is cleared only on success.
     ProjectSaveResult saveProject(const QString &chosenPath);
-    // The save command: asks for a path and saves; nothing happens when cancelled.
+    // The save command: asks for a path and saves; nothing happens when cancelled. A failure is reported.
     ProjectSaveResult saveProjectCommand(const SavePathChooser &choosePath);
+    // A recovery copy opened as the modified project of the path it was taken from.
+    OpenResult recoverProject(const QString &copyPath, const QString &originalPath);
     // Files dropped on the window: the first ".gzj" file is opened after the guard.
     OpenResult dropFiles(const QStringList &paths, const SavePathChooser &choosePath);
     // The window's close request: true when the window may close (settings saved then).
     bool closeRequest(const SavePathChooser &choosePath);
 
     static QString withProjectExtension(const QString &path);
+    // Where a save keeps the file it replaces: NAME.gzj.bak.
+    static QString backupPathFor(const QString &projectPath);
     static std::optional<QString> chooseDroppedFile(const QStringList &paths);
     // The project named on the command line, quotes removed; nothing when the
     // line is empty, a CAD hand-over, or names no existing file.
@@ -83,4 +93,5 @@ private:
 
     AppContext &m_context;
     bool m_tablesFilled = true;
+    FailureReport m_report;
 };

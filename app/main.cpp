@@ -1,12 +1,13 @@
 #include "app/appcontext.h"
 #include "app/widgets/cquillarydlg.h"
-#include "estimate/widgets/qtroomtextpainter.h"
 #include "app/widgets/screenshottour.h"
 #include "contracts/widgets/qttextmeasure.h"
 #include "contracts/widgets/skinloader.h"
+#include "estimate/widgets/qtroomtextpainter.h"
 
 #include <QApplication>
 #include <QStringList>
+#include <QTimer>
 
 int main(int argc, char **argv)
 {
@@ -15,8 +16,8 @@ int main(int argc, char **argv)
 
     QtRoomTextPainter painter;
     QtTextMeasure measure;
-    AppContext context(AppFolders(AppFolders::startupDocumentsFolder(), QCoreApplication::applicationDirPath()),
-                       &painter);
+    AppContext context(
+        AppFolders(AppFolders::startupDocumentsFolder(), QCoreApplication::applicationDirPath()), &painter);
     context.setTextMeasure(&measure);
     context.startUp();
     SkinLoader::load(QStringLiteral("ControlSKin"));
@@ -26,5 +27,6 @@ int main(int argc, char **argv)
     window.startWithCommandLine(QCoreApplication::arguments().mid(1).join(u' '));
     window.show();
     ScreenshotTour::startIfRequested(window);
+    QTimer::singleShot(0, &window, [&window] { window.offerRecovery(); });
     return app.exec();
 }

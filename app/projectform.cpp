@@ -3,6 +3,7 @@
 #include "contracts/grid.h"
 #include "estimate/documentstate.h"
 #include "estimate/filetextrule.h"
+#include "estimate/estimatedocument.h"
 #include "reports/billlists.h"
 
 namespace {
@@ -20,7 +21,8 @@ bool validIndex(int index)
 
 } // namespace
 
-ProjectForm::ProjectForm(ProjectInfo &texts, DocumentState &document, Grid *tableGrid, BillLists *billLists)
+ProjectForm::ProjectForm(ProjectInfo &texts, EstimateDocument &document, Grid *tableGrid,
+                         BillLists *billLists)
     : m_texts(texts), m_document(document), m_tableGrid(tableGrid), m_billLists(billLists)
 {
 }
@@ -50,7 +52,7 @@ bool ProjectForm::finishEdit(int index, const QString &typed)
     if (shown == text(index))
         return false;
     m_texts.field(index) = shown;
-    m_document.modified = true;
+    m_document.noteUnrecordedEdit();
     showChange(index);
     return true;
 }

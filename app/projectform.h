@@ -6,7 +6,7 @@
 
 class BillLists;
 class Grid;
-struct DocumentState;
+class EstimateDocument;
 
 // The project information form without its window: nine fields, each showing its
 // value or, while empty, its label. A finished edit that changes a field marks the
@@ -20,7 +20,7 @@ public:
 
     // texts: the project's head as the form shows it (a label or nothing for an empty field),
     // kept by the application so that saving reads what the form shows. The grids are optional.
-    ProjectForm(ProjectInfo &texts, DocumentState &document, Grid *tableGrid, BillLists *billLists);
+    ProjectForm(ProjectInfo &texts, EstimateDocument &document, Grid *tableGrid, BillLists *billLists);
 
     static QString label(int index) { return ProjectInfo::fieldLabel(index); }
     // What the field's button shows: its value, or its label while empty.
@@ -48,7 +48,7 @@ private:
     void showChange(int index);
 
     ProjectInfo &m_texts;
-    DocumentState &m_document;
+    EstimateDocument &m_document;
     Grid *m_tableGrid;
     BillLists *m_billLists;
 };

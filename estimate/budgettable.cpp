@@ -11,7 +11,7 @@ namespace {
 constexpr int TitleRowHeight = 31;
 constexpr int RoomRowHeight = 30;
 constexpr int BillRoomRowHeight = 25;
-constexpr int BillColumns = 17;  // the bill shows columns 1-17 of an estimate row
+constexpr int BillColumns = 17; // the bill shows columns 1-17 of an estimate row
 constexpr int LastTextColumn = 17;
 
 GridRange cells(int row, int first, int last)
@@ -30,9 +30,16 @@ QString withoutLeadingBlanks(const QString &text)
 } // namespace
 
 BudgetTable::BudgetTable(const Parts &parts)
-    : m_estimate(parts.estimate), m_table(parts.table), m_bill(parts.bill), m_document(parts.document),
+    : m_doc(parts.document), m_estimate(parts.document.estimate()), m_table(parts.table), m_bill(parts.bill),
       m_rates(parts.rates), m_shared(parts.shared), m_pictures(parts.pictures), m_prompter(parts.prompter)
 {
+    m_listening = QObject::connect(&m_doc, &EstimateDocument::changed,
+                                   [this](const EstimateChange &change) { showChange(change); });
+}
+
+BudgetTable::~BudgetTable()
+{
+    QObject::disconnect(m_listening);
 }
 
 // ---- set-up ---------------------------------------------------------------
@@ -73,11 +80,23 @@ void BudgetTable::setUpHeader()
 
     m_table.setRangeBackground({1, 1, 2, 18}, HeaderGrey);
     m_table.setRangeAlignment({1, 1, 2, 18}, GridAlignment::Centre);
-    const QStringList titles = {QStringLiteral("施工项目"), {}, {}, QStringLiteral("取材标准及施工说明"),
-                                QStringLiteral("单位"), QStringLiteral("工程量"), QStringLiteral("损耗"),
-                                QStringLiteral("税金"), QStringLiteral("单价"), {}, {}, {},
-                                QStringLiteral("材料小计"), QStringLiteral("机械台班小计"),
-                                QStringLiteral("人工小计"), QStringLiteral("管理费小计"), QStringLiteral("合计"),
+    const QStringList titles = {QStringLiteral("施工项目"),
+                                {},
+                                {},
+                                QStringLiteral("取材标准及施工说明"),
+                                QStringLiteral("单位"),
+                                QStringLiteral("工程量"),
+                                QStringLiteral("损耗"),
+                                QStringLiteral("税金"),
+                                QStringLiteral("单价"),
+                                {},
+                                {},
+                                {},
+                                QStringLiteral("材料小计"),
+                                QStringLiteral("机械台班小计"),
+                                QStringLiteral("人工小计"),
+                                QStringLiteral("管理费小计"),
+                                QStringLiteral("合计"),
                                 QStringLiteral("操作")};
     for (int c = 1; c <= 18; ++c)
         m_table.setText(1, c, titles.at(c - 1));
@@ -105,23 +124,13 @@ void BudgetTable::setUpAddRoomRow()
 
 bool BudgetTable::insertItem(int requestedGridRow, const ConstructItem &source)
 {
-    m_document.modified = true;
     m_estimate.setIdle(false);
     if (m_estimate.rowCount() == 0)
         return false;
     clearHighlight();
-    const EstimateChange change =
-        m_estimate.insertItem(requestedGridRow - TableHeaderRows, source, m_rates, m_document);
+    const EstimateChange change = m_doc.insertItem(requestedGridRow - TableHeaderRows, source, m_rates);
     if (!change.applied)
         return false;
-    const int i = change.insertedRow;
-    insertGridRows(i, 1);
-    showChange(change);
-    writeItemNumber(i, change.insertedNumber);
-    m_table.setImage(i + TableHeaderRows, OperationColumn, QStringLiteral("del"));
-    if (change.groupFirstRow >= 0)
-        mergeGroup(change.groupFirstRow, i);
-    styleItemRow(i);
     // A list built before would miss the new item's materials and machines.
     m_shared.markListsStale();
     m_estimate.setIdle(true);
@@ -132,7 +141,8 @@ void BudgetTable::insertGridRows(int index, int count)
 {
     m_table.insertRows(index + TableHeaderRows, count);
     m_bill.insertRows(index + BillHeaderRows, count);
-    const GridRange tableRows{index + TableHeaderRows, 1, index + TableHeaderRows + count - 1, ColumnCount - 1};
+    const GridRange tableRows{index + TableHeaderRows, 1, index + TableHeaderRows + count - 1,
+                              ColumnCount - 1};
     const GridRange billRows{index + BillHeaderRows, 1, index + BillHeaderRows + count - 1, BillColumns};
     m_table.setRangeBackground(tableRows, White);
     m_table.setRangeLocked(tableRows, false);
@@ -220,21 +230,114 @@ void BudgetTable::showChange(const EstimateChange &change)
     if (!change.applied)
         return;
     removeGridRows(change.removedFirst, change.removedCount);
+    showMovedRows(change);
+    showAddedRows(change);
+    const bool textColumns = change.itemColumns.contains(CellText::NameColumn) ||
+                             change.itemColumns.contains(CellText::DescColumn) ||
+                             change.itemColumns.contains(CellText::UnitColumn);
     for (int index : change.itemRows) {
         const EstimateRow &row = m_estimate.rows().at(index);
         for (int column : change.itemColumns) {
             if (column != CellText::NumberColumn)
                 writeBoth(index, column, CellText::itemCell(row, column, m_estimate.precision()));
         }
+        if (textColumns && change.insertedCount == 0)
+            fitRow(index + TableHeaderRows);
     }
+    finishAddedRows(change);
     for (int index : change.renumberedRows)
         writeItemNumber(index, m_estimate.itemNumber(index));
     if (change.groupHeadRemoved)
         mergeGroup(change.renumberedRows.first(), change.renumberedRows.last());
     for (int room : change.roomRows)
         writeRoomTotal(room, change.roomTotalForm);
+    for (int room : change.renamedRooms)
+        showRoomName(room);
     if (change.totalsChanged)
         refreshTotals();
+}
+
+// A new item gets its texts from the change's item columns; rows put back whole are written here.
+void BudgetTable::showAddedRows(const EstimateChange &change)
+{
+    if (change.insertedCount <= 0)
+        return;
+    insertGridRows(change.insertedRow, change.insertedCount);
+    if (change.insertedNumber > 0)
+        return;
+    for (int i = change.insertedRow; i < change.insertedRow + change.insertedCount; ++i) {
+        if (m_estimate.rows().at(i).isConstruct()) {
+            writeItemRow(i);
+            continue;
+        }
+        showRoomRow(i);
+        // A room put back with its items shows their sum, not the new room's text.
+        if (i + 1 < m_estimate.rowCount() && m_estimate.rows().at(i + 1).isConstruct())
+            writeRoomTotal(i);
+    }
+}
+
+void BudgetTable::finishAddedRows(const EstimateChange &change)
+{
+    if (change.insertedCount <= 0)
+        return;
+    if (change.insertedNumber > 0) {
+        finishNewItem(change);
+        return;
+    }
+    const int last = change.insertedRow + change.insertedCount - 1;
+    mergeGroupsOf(change.insertedRow, last);
+    for (int i = change.insertedRow; i <= last; ++i) {
+        if (m_estimate.rows().at(i).isConstruct())
+            styleItemRow(i);
+    }
+}
+
+void BudgetTable::finishNewItem(const EstimateChange &change)
+{
+    const int i = change.insertedRow;
+    writeItemNumber(i, change.insertedNumber);
+    m_table.setImage(i + TableHeaderRows, OperationColumn, QStringLiteral("del"));
+    if (change.groupFirstRow >= 0)
+        mergeGroup(change.groupFirstRow, i);
+    styleItemRow(i);
+}
+
+// The category groups with a row in [first, last] are merged and numbered again as a whole.
+void BudgetTable::mergeGroupsOf(int first, int last)
+{
+    int i = first;
+    while (i <= last) {
+        const int head = m_estimate.groupFirstRow(i);
+        if (head < 0) {
+            ++i;
+            continue;
+        }
+        int end = head;
+        const QString &kind = m_estimate.rows().at(head).item.categoryKind;
+        while (end + 1 < m_estimate.rowCount() && m_estimate.rows().at(end + 1).isConstruct() &&
+               m_estimate.rows().at(end + 1).item.categoryKind == kind)
+            ++end;
+        for (int r = head; r <= end; ++r)
+            writeItemNumber(r, r - head + 1);
+        if (end > head)
+            mergeGroup(head, end);
+        i = end + 1;
+    }
+}
+
+// The moved rows are written anew at their place; only the merge of column 1 joins them.
+void BudgetTable::showMovedRows(const EstimateChange &change)
+{
+    if (change.movedCount <= 0)
+        return;
+    removeGridRows(change.movedFrom, change.movedCount);
+    insertGridRows(change.movedTo, change.movedCount);
+    for (int k = 0; k < change.movedCount; ++k)
+        writeItemRow(change.movedTo + k);
+    for (int k = 0; k < change.movedCount; ++k)
+        styleItemRow(change.movedTo + k);
+    mergeGroup(change.movedTo, change.movedTo + change.movedCount - 1);
 }
 
 void BudgetTable::writeRoomTotal(int roomIndex, CellText::RoomTotalForm form)
@@ -265,19 +368,35 @@ void BudgetTable::addRoom(const RoomData &room)
 {
     clearHighlight();
     const int index = m_estimate.rowCount();
-    insertGridRows(index, 1);
-    m_bill.setRowHeight(index + BillHeaderRows, BillRoomRowHeight);
-    m_estimate.appendRoom(room);
-    writeRoomRow(index);
-    if (!m_pictures.hasPicture(room.name)) {
-        const QString path = m_pictures.makePictureFor(room.name);
-        if (!path.isEmpty())
-            m_table.addImageFile(room.name, path);
-    }
-    showPicture(index);
+    m_doc.appendRoom(room);
     m_shared.lastRoomName = room.name;
     m_shared.roomNames.append(room.name);
     m_table.setActiveCell(index + TableHeaderRows, 1);
+}
+
+void BudgetTable::showRoomRow(int index)
+{
+    m_bill.setRowHeight(index + BillHeaderRows, BillRoomRowHeight);
+    writeRoomRow(index);
+    ensurePicture(m_estimate.rows().at(index).room.name);
+    showPicture(index);
+}
+
+void BudgetTable::showRoomName(int index)
+{
+    const QString &name = m_estimate.rows().at(index).room.name;
+    ensurePicture(name);
+    showPicture(index);
+    m_bill.setText(index + BillHeaderRows, 1, name);
+}
+
+void BudgetTable::ensurePicture(const QString &roomName)
+{
+    if (m_pictures.hasPicture(roomName))
+        return;
+    const QString path = m_pictures.makePictureFor(roomName);
+    if (!path.isEmpty())
+        m_table.addImageFile(roomName, path);
 }
 
 void BudgetTable::writeRoomRow(int index)
@@ -340,14 +459,7 @@ bool BudgetTable::renameRoom(int gridRow)
     m_shared.lastRoomName = name;
     if (ordinal < m_shared.roomNames.size())
         m_shared.roomNames[ordinal] = name;
-    m_estimate.renameRoom(index, name);
-    if (!m_pictures.hasPicture(name)) {
-        const QString path = m_pictures.makePictureFor(name);
-        if (!path.isEmpty())
-            m_table.addImageFile(name, path);
-    }
-    showPicture(index);
-    m_bill.setText(index + BillHeaderRows, 1, name);
+    m_doc.renameRoom(index, name);
     return true;
 }
 
@@ -382,11 +494,10 @@ void BudgetTable::editCell(int gridRow, int column)
     if (m_estimate.rows().at(index).isRoom() || column < CellText::NameColumn)
         return;
     const QString typed = withoutLeadingBlanks(m_table.text(gridRow, column));
-    const CellEdit edit = m_estimate.editCell(index, column, typed);
+    const CellEdit edit = m_doc.editCell(index, column, typed);
     if (!edit.handled)
         return;
     writeBoth(index, column, edit.cellText);
-    showChange(edit.change);
     fitRow(gridRow);
 }
 
@@ -442,8 +553,8 @@ QList<int> BudgetTable::groupStartsOf(int index) const
     const int end = m_estimate.roomEnd(room);
     QList<int> starts;
     for (int i = room + 1; i < end; ++i) {
-        if (i == room + 1
-            || rows.at(i).item.categoryKind.compare(rows.at(i - 1).item.categoryKind, Qt::CaseInsensitive) != 0)
+        if (i == room + 1 ||
+            rows.at(i).item.categoryKind.compare(rows.at(i - 1).item.categoryKind, Qt::CaseInsensitive) != 0)
             starts.append(i);
     }
     starts.append(end);
@@ -496,10 +607,14 @@ void BudgetTable::highlightCell(int gridRow, int column)
 int BudgetTable::nextColumnOnTab(int column)
 {
     switch (column) {
-    case 8: return 10;
-    case 10: return 12;
-    case 11: return 13;
-    default: return column + 1;
+    case 8:
+        return 10;
+    case 10:
+        return 12;
+    case 11:
+        return 13;
+    default:
+        return column + 1;
     }
 }
 
@@ -556,8 +671,7 @@ void BudgetTable::setColumnSwitches(bool showLoss, bool showTax, bool showlr)
 int BudgetTable::applyProjectRate(RateKind kind)
 {
     m_estimate.setIdle(false);
-    const EstimateChange change = m_estimate.applyRateToAll(kind, m_rates);
-    showChange(change);
+    const EstimateChange change = m_doc.applyRate(kind, m_rates);
     m_estimate.setIdle(true);
     return change.applied ? change.billNoticeCode : -1;
 }
@@ -565,7 +679,7 @@ int BudgetTable::applyProjectRate(RateKind kind)
 void BudgetTable::setPrecision(Precision precision)
 {
     m_estimate.setIdle(false);
-    showChange(m_estimate.setPrecision(precision));
+    m_doc.setPrecision(precision);
     m_estimate.setIdle(true);
 }
 
@@ -582,8 +696,7 @@ QString BudgetTable::captionFor(const QString &projectPath)
 void BudgetTable::clear()
 {
     clearHighlight();
-    removeGridRows(0, m_estimate.rowCount());
-    m_estimate.clear();
+    m_doc.clear();
     refreshTotals();
 }
 

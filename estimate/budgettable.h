@@ -2,9 +2,11 @@
 
 #include "columnlayout.h"
 #include "estimate.h"
+#include "estimatedocument.h"
 #include "tableclick.h"
 
 #include <QList>
+#include <QMetaObject>
 #include <QString>
 
 class Grid;
@@ -14,9 +16,10 @@ class RoomPictures;
 struct TableSharedState;
 
 // The budget table over two grids: the table itself and the bill of quantities,
-// which shows every estimate row three rows lower. The estimate decides; this
-// class mirrors each change into both grids and answers the table's events.
-class BudgetTable {
+// which shows every estimate row three rows lower. The document decides; this
+// class mirrors each change it announces into both grids and answers the table's events.
+class BudgetTable
+{
 public:
     static constexpr int TableHeaderRows = 3;
     static constexpr int BillHeaderRows = 6;
@@ -28,10 +31,9 @@ public:
     static constexpr quint32 HighlightColour = 0xFBE8CB;
 
     struct Parts {
-        Estimate &estimate;
+        EstimateDocument &document;
         Grid &table;
         Grid &bill;
-        DocumentState &document;
         const RateSettings &rates;
         TableSharedState &shared;
         RoomPictures &pictures;
@@ -39,6 +41,9 @@ public:
     };
 
     explicit BudgetTable(const Parts &parts);
+    ~BudgetTable();
+    BudgetTable(const BudgetTable &) = delete;
+    BudgetTable &operator=(const BudgetTable &) = delete;
 
     // Row heights are fitted to the texts with this measure; without one rows keep their height.
     void setTextMeasure(const GridTextMeasure *measure) { m_measure = measure; }
@@ -90,7 +95,7 @@ public:
     void beginBulk();
     void endBulk();
 
-    // Mirrors a finished estimate change into both grids.
+    // Mirrors a finished estimate change into both grids (called for each change the document announces).
     void showChange(const EstimateChange &change);
     void writeItemRow(int index);
     void writeRoomTotal(int roomIndex, CellText::RoomTotalForm form = CellText::RoomTotalForm::WithBlank);
@@ -106,7 +111,8 @@ public:
     Grid &table() { return m_table; }
     Grid &bill() { return m_bill; }
     TableSharedState &shared() { return m_shared; }
-    DocumentState &document() { return m_document; }
+    EstimateDocument &document() { return m_doc; }
+    DocumentState &state() { return m_doc.state(); }
     const RateSettings &rates() const { return m_rates; }
     Prompter &prompter() { return m_prompter; }
     int addRoomGridRow() const { return m_estimate.rowCount() + TableHeaderRows; }
@@ -134,6 +140,14 @@ private:
     void setUpHeader();
     void setUpAddRoomRow();
     void writeRoomRow(int index);
+    void showRoomRow(int index);
+    void showRoomName(int index);
+    void ensurePicture(const QString &roomName);
+    void showAddedRows(const EstimateChange &change);
+    void finishAddedRows(const EstimateChange &change);
+    void finishNewItem(const EstimateChange &change);
+    void mergeGroupsOf(int first, int last);
+    void showMovedRows(const EstimateChange &change);
     void styleBillRow(int billRow);
     void showPicture(int index);
     void fitRow(int gridRow);
@@ -143,15 +157,16 @@ private:
     TableClick moveMenuFor(int index);
     void applyColumnWidths();
 
+    EstimateDocument &m_doc;
     Estimate &m_estimate;
     Grid &m_table;
     Grid &m_bill;
-    DocumentState &m_document;
     const RateSettings &m_rates;
     TableSharedState &m_shared;
     RoomPictures &m_pictures;
     Prompter &m_prompter;
     const GridTextMeasure *m_measure = nullptr;
+    QMetaObject::Connection m_listening;
 
     bool m_showLoss = true;
     bool m_showTax = true;

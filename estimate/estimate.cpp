@@ -43,6 +43,7 @@ EstimateChange Estimate::appendRoom(const RoomData &room)
     EstimateChange change;
     change.applied = true;
     change.insertedRow = rowCount() - 1;
+    change.insertedCount = 1;
     return change;
 }
 
@@ -92,6 +93,8 @@ EstimateChange Estimate::insertItem(int requestedIndex, const ConstructItem &ite
     change.insertedRow = place.index;
     change.groupFirstRow = place.groupFirst;
     change.insertedNumber = place.groupFirst < 0 ? 1 : place.index - place.groupFirst + 1;
+    change.insertedCount = 1;
+    change.resourcesChanged = true;
     change.itemRows = {place.index};
     change.itemColumns = columnRange(CellText::CategoryColumn, CellText::TotalColumn);
     change.roomRows = {place.room};
@@ -146,6 +149,8 @@ CellEdit Estimate::editCell(int index, int column, const QString &text)
         if (!typed.isEmpty()) {
             field = typed;
             edit.change.applied = true;
+            edit.change.itemRows = {index};
+            edit.change.itemColumns = {column};
         }
         edit.cellText = field;
         return edit;
@@ -162,6 +167,7 @@ CellEdit Estimate::editCell(int index, int column, const QString &text)
         edit.change.itemColumns = QList<int>{column} + subtotalColumns();
         edit.change.roomRows = {room};
         edit.change.totalsChanged = true;
+        edit.change.resourcesChanged = true;
     }
     edit.cellText = itemCell(m_rows[index], column, m_precision);
     return edit;
@@ -186,6 +192,7 @@ EstimateChange Estimate::repriceItem(int index, const ConstructItem &edited)
                          columnRange(CellText::MaterialPriceColumn, CellText::TotalColumn);
     change.roomRows = {room};
     change.totalsChanged = true;
+    change.resourcesChanged = true;
     return change;
 }
 
@@ -217,12 +224,11 @@ EstimateChange Estimate::removeItemRow(int index)
     change.applied = true;
     change.removedFirst = index;
     change.removedCount = 1;
-    for (int r = index; r < rowCount() && m_rows[r].isConstruct() && m_rows[r].item.categoryKind == kind; ++r)
-        change.renumberedRows << r;
-    change.groupHeadRemoved = number == 1 && !change.renumberedRows.isEmpty();
+    noteRenumbering(index, kind, number == 1, change);
     if (room >= 0)
         change.roomRows = {room};
     change.totalsChanged = true;
+    change.resourcesChanged = true;
     m_idle = true;
     return change;
 }
@@ -247,7 +253,62 @@ EstimateChange Estimate::removeRoomRow(int index)
     change.removedFirst = index;
     change.removedCount = end - index;
     change.totalsChanged = true;
+    change.resourcesChanged = true;
     return change;
+}
+
+void Estimate::noteRenumbering(int index, const QString &kind, bool headRemoved, EstimateChange &change) const
+{
+    for (int r = index; r < rowCount() && m_rows[r].isConstruct() && m_rows[r].item.categoryKind == kind; ++r)
+        change.renumberedRows << r;
+    change.groupHeadRemoved = headRemoved && !change.renumberedRows.isEmpty();
+}
+
+EstimateChange Estimate::restore(const RowRestore &restore)
+{
+    m_idle = false;
+    EstimateChange change;
+    change.applied = true;
+    if (restore.moveCount > 0 && moveRows(restore.moveFrom, restore.moveCount, restore.moveTo)) {
+        change.movedFrom = restore.moveFrom;
+        change.movedCount = restore.moveCount;
+        change.movedTo = restore.moveTo;
+    }
+    takeRows(restore.first, restore.takeCount, change);
+    if (!restore.putBack.isEmpty() && restore.first >= 0 && restore.first <= rowCount()) {
+        m_rows.insert(restore.first, restore.putBack.size(), EstimateRow());
+        std::copy(restore.putBack.cbegin(), restore.putBack.cend(), m_rows.begin() + restore.first);
+        change.insertedRow = restore.first;
+        change.insertedCount = int(restore.putBack.size());
+    }
+    for (const auto &[index, row] : restore.replaced) {
+        if (!isValid(index))
+            continue;
+        m_rows[index] = row;
+        (row.isRoom() ? change.renamedRooms : change.itemRows) << index;
+        if (row.isRoom())
+            change.roomRows << index;
+    }
+    change.itemColumns = columnRange(CellText::CategoryColumn, CellText::TotalColumn);
+    m_totals = restore.totals;
+    change.totalsChanged = true;
+    change.resourcesChanged = true;
+    m_idle = true;
+    return change;
+}
+
+void Estimate::takeRows(int first, int count, EstimateChange &change)
+{
+    if (count <= 0 || first < 0 || first + count > rowCount())
+        return;
+    const bool single = count == 1 && m_rows.at(first).isConstruct();
+    const QString kind = m_rows.at(first).item.categoryKind;
+    const bool head = single && itemNumber(first) == 1;
+    m_rows.remove(first, count);
+    change.removedFirst = first;
+    change.removedCount = count;
+    if (single)
+        noteRenumbering(first, kind, head, change);
 }
 
 bool Estimate::renameRoom(int index, const QString &name)

@@ -4,6 +4,7 @@
 #include "estimatechange.h"
 #include "estimaterecords.h"
 #include "pricing.h"
+#include "rowrestore.h"
 
 #include <QList>
 #include <QString>
@@ -62,6 +63,9 @@ public:
     // an index counted after their removal. Sums do not change. False when out of range.
     bool moveRows(int first, int count, int destination);
 
+    // Puts stored rows and sums back (see RowRestore); the change tells the views what moved.
+    EstimateChange restore(const RowRestore &restore);
+
     // Sets one project rate on every item and rebuilds the sums; refused unless the rate's flag is set.
     EstimateChange applyRateToAll(RateKind kind, const RateSettings &rates);
 
@@ -94,6 +98,8 @@ private:
     void addToSums(int index, int room);
     EstimateChange removeItemRow(int index);
     EstimateChange removeRoomRow(int index);
+    void takeRows(int first, int count, EstimateChange &change);
+    void noteRenumbering(int index, const QString &kind, bool headRemoved, EstimateChange &change) const;
     void repriceRoomWithRate(int room, RateKind kind, const RateSettings &rates, EstimateChange &change);
     void zeroTotalsIfNotPositive();
 

@@ -16,6 +16,17 @@ struct EstimateChange {
     int insertedRow = -1;
     int insertedNumber = 0;
     int groupFirstRow = -1;
+    // Rows put in whole from insertedRow on (rooms with their items, items put back).
+    // With one new construct row the number and group above tell how it joins its group.
+    int insertedCount = 0;
+
+    // A block of rows taken out at movedFrom and put in again at movedTo (an index
+    // counted after their removal); their texts are written anew.
+    int movedFrom = -1;
+    int movedCount = 0;
+    int movedTo = -1;
+    // Room rows whose name (and picture) must be shown anew.
+    QList<int> renamedRooms;
 
     // Rows removed before the operation's end: [removedFirst, removedFirst + removedCount).
     int removedFirst = -1;
@@ -35,6 +46,8 @@ struct EstimateChange {
     bool totalsChanged = false;
     // Code for the bill lists after a project rate was applied (0 profit, 1 loss or tax), else -1.
     int billNoticeCode = -1;
+    // Materials or machines summed in a built list may no longer match the rows.
+    bool resourcesChanged = false;
 };
 
 // The result of an edit of one cell of an item row.

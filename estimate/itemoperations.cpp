@@ -12,11 +12,28 @@ namespace {
 
 constexpr int NoticeStyle = 1;
 constexpr int QuestionStyle = 7;
-constexpr int MovedColumns = 17;
+
+// The edits made while one of these lives are one step of the undo history.
+class EditGroup
+{
+public:
+    EditGroup(EstimateDocument &document, const QString &name) : m_document(document)
+    {
+        document.beginGroup(name);
+    }
+    ~EditGroup() { m_document.endGroup(); }
+    EditGroup(const EditGroup &) = delete;
+    EditGroup &operator=(const EditGroup &) = delete;
+
+private:
+    EstimateDocument &m_document;
+};
 
 } // namespace
 
-ItemOperations::ItemOperations(BudgetTable &table, LibraryItems &library) : m_table(table), m_library(library) {}
+ItemOperations::ItemOperations(BudgetTable &table, LibraryItems &library) : m_table(table), m_library(library)
+{
+}
 
 const ConstructItem *ItemOperations::libraryItem(qint64 treeNode) const
 {
@@ -30,6 +47,7 @@ bool ItemOperations::addLibraryItem(qint64 treeNode)
     if (!found)
         return false;
     const ConstructItem item = *found;
+    const EditGroup group(m_table.document(), QStringLiteral("添加项目"));
     m_table.clearHighlight();
     int requested = m_table.table().activeRow();
     if (!m_table.isEstimateRow(requested)) {
@@ -77,7 +95,7 @@ bool ItemOperations::addToAllRooms(qint64 treeNode)
     if (!found)
         return false;
     const ConstructItem item = *found;
-    m_table.document().modified = true;
+    const EditGroup group(m_table.document(), QStringLiteral("添加到所有房间"));
     bool anyRoom = false;
     for (int i = 0; i < m_table.estimate().rowCount(); ++i) {
         if (!m_table.estimate().rows().at(i).isRoom())
@@ -101,6 +119,7 @@ bool ItemOperations::copyToOtherRooms()
     TableSharedState &shared = m_table.shared();
     shared.sourceRow = estimate.rows().at(index);
     shared.tableReady = false;
+    const EditGroup group(m_table.document(), QStringLiteral("复制到其他房间"));
     bool copied = false;
     for (int i = 0; i < estimate.rowCount(); ++i) {
         if (!estimate.rows().at(i).isRoom() || i == ownRoom)
@@ -131,44 +150,11 @@ bool ItemOperations::moveGroup(int position)
     Estimate &estimate = m_table.estimate();
     estimate.setIdle(false);
     m_table.clearHighlight();
-    moveGridRows(first, count, destination);
-    estimate.moveRows(first, count, destination);
-    m_table.mergeGroup(destination, destination + count - 1);
+    m_table.document().moveGroup(first, count, destination);
     // The lists follow the order of the estimate's rows.
     m_table.shared().markListsStale();
     estimate.setIdle(true);
     return true;
-}
-
-// The moved rows keep their cell texts; only their place and the merge of column 1 change.
-void ItemOperations::moveGridRows(int first, int count, int destination)
-{
-    Grid &table = m_table.table();
-    Grid &bill = m_table.bill();
-    QList<QStringList> tableTexts;
-    QList<QStringList> billTexts;
-    for (int i = first; i < first + count; ++i) {
-        QStringList t, b;
-        for (int c = 1; c <= MovedColumns; ++c) {
-            t << table.text(i + BudgetTable::TableHeaderRows, c);
-            b << bill.text(i + BudgetTable::BillHeaderRows, c);
-        }
-        tableTexts << t;
-        billTexts << b;
-    }
-    m_table.removeGridRows(first, count);
-    m_table.insertGridRows(destination, count);
-    for (int k = 0; k < count; ++k) {
-        const int tableRow = destination + k + BudgetTable::TableHeaderRows;
-        const int billRow = destination + k + BudgetTable::BillHeaderRows;
-        for (int c = 1; c <= MovedColumns; ++c) {
-            table.setText(tableRow, c, tableTexts.at(k).at(c - 1));
-            bill.setText(billRow, c, billTexts.at(k).at(c - 1));
-        }
-        table.setImage(tableRow, BudgetTable::OperationColumn, QStringLiteral("del"));
-    }
-    for (int k = 0; k < count; ++k)
-        m_table.styleItemRow(destination + k);
 }
 
 QStringList ItemOperations::categoryMenu() const
@@ -210,7 +196,7 @@ bool ItemOperations::deleteRow()
             shared.roomNames.removeAt(ordinal);
     }
     m_table.clearHighlight();
-    m_table.showChange(estimate.removeRow(index));
+    m_table.document().deleteRow(index);
     m_table.setClickedRow(-1);
     // The removed rows' materials and machines must leave the lists too.
     m_table.shared().markListsStale();
@@ -224,20 +210,35 @@ bool ItemOperations::repriceAfterResourceEdit(const ConstructItem &edited)
     if (index < 0 || index >= estimate.rowCount() || !estimate.rows().at(index).isConstruct())
         return false;
     m_table.shared().markListsStale();
-    m_table.showChange(estimate.repriceItem(index, edited));
+    m_table.document().replaceItem(index, edited);
     return true;
 }
 
 void ItemOperations::handleTableCode(int code, qint64 treeNode, int clientWidth, bool budgetStepShown)
 {
     switch (code) {
-    case 1: addLibraryItem(treeNode); break;
-    case 2: addToAllRooms(treeNode); break;
-    case 13: m_table.applyProjectRate(RateKind::Profit); break;
-    case 14: m_table.applyProjectRate(RateKind::Loss); break;
-    case 15: m_table.layoutColumns(clientWidth, budgetStepShown); break;
-    case 16: m_table.selectRoom(m_table.shared().selectedRoomIndex); break;
-    case 17: m_table.applyProjectRate(RateKind::Tax); break;
-    default: break;
+    case 1:
+        addLibraryItem(treeNode);
+        break;
+    case 2:
+        addToAllRooms(treeNode);
+        break;
+    case 13:
+        m_table.applyProjectRate(RateKind::Profit);
+        break;
+    case 14:
+        m_table.applyProjectRate(RateKind::Loss);
+        break;
+    case 15:
+        m_table.layoutColumns(clientWidth, budgetStepShown);
+        break;
+    case 16:
+        m_table.selectRoom(m_table.shared().selectedRoomIndex);
+        break;
+    case 17:
+        m_table.applyProjectRate(RateKind::Tax);
+        break;
+    default:
+        break;
     }
 }

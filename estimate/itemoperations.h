@@ -9,7 +9,8 @@ class LibraryItems;
 
 // The operations that put items into the estimate and move, copy, save and
 // delete them, started from the library browser and the table's menus.
-class ItemOperations {
+class ItemOperations
+{
 public:
     // Menu limits: entries past these positions do nothing.
     static constexpr int MaxMovePositions = 1724 - 1625 + 1;
@@ -41,7 +42,6 @@ private:
     const ConstructItem *libraryItem(qint64 treeNode) const;
     void addCompanion(const QString &itemName, int requestedGridRow);
     bool roomHoldsItemNamed(int roomIndex, const QString &name) const;
-    void moveGridRows(int first, int count, int destination);
 
     BudgetTable &m_table;
     LibraryItems &m_library;

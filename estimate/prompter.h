@@ -6,7 +6,8 @@
 
 // The questions the estimate operations put to the user. The desktop shows them as
 // the prompt dialog and the room-name dialog; tests answer them directly.
-class Prompter {
+class Prompter
+{
 public:
     // Answers of a prompt: 1 for 确定/是, 7 for 否, 2 for 取消 or a closed dialog.
     static constexpr int Yes = 1;
@@ -21,6 +22,7 @@ public:
     static constexpr int AskOverwriteName = 9;   // "项目名称已存在，是否覆盖？"
     static constexpr int NoTemplateRights = 10;  // "你没有权限操作此模板"
     static constexpr int ExportFailed = 21;      // "导出失败"
+    static constexpr int AskRecover = 22;       // "发现上次未正常关闭时自动保存的工程，是否恢复？"
 
     virtual ~Prompter() = default;
 

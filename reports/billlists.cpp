@@ -112,12 +112,11 @@ CellEdit BillLists::onBillCellEdited(BudgetTable &table, int row, int column, bo
     if (!atListStep || column < CellText::QuantityColumn || column > CellText::ManagementPriceColumn ||
         index < 0 || index >= estimate.rowCount())
         return {};
-    const CellEdit edit = estimate.editCell(index, column, m_bill.text(row, column));
+    const CellEdit edit = table.document().editCell(index, column, m_bill.text(row, column));
     if (!edit.handled)
         return edit;
     table.bill().setText(row, column, edit.cellText);
     table.table().setText(index + BudgetTable::TableHeaderRows, column, edit.cellText);
-    table.showChange(edit.change);
     // The resources were summed with the old quantity and prices.
     if (edit.change.applied)
         m_shared.markListsStale();

@@ -21,6 +21,8 @@ inline constexpr int EditTemplate = 1113;
 inline constexpr int SaveTemplate = 1114;
 inline constexpr int OpenTemplate = 1115;
 inline constexpr int ImportTemplate = 1116;
+inline constexpr int Undo = 1901;
+inline constexpr int Redo = 1902;
 
 inline constexpr int SetProfit = 1690;
 inline constexpr int SetLoss = 1692;

@@ -1,12 +1,13 @@
 #include "cquillarydlg.h"
 
+#include "autosave.h"
+#include "caddlistdlg.h"
 #include "commandids.h"
 #include "ctemp_information.h"
 #include "documentcommands.h"
 #include "listexportactions.h"
 #include "longoperation.h"
 #include "mainlayout.h"
-#include "caddlistdlg.h"
 #include "mainpanes.h"
 #include "maintoolbar.h"
 #include "platformactions.h"
@@ -18,6 +19,7 @@
 
 #include "app/appcontext.h"
 #include "app/profilefile.h"
+#include "estimate/commands/undohistory.h"
 #include "estimate/widgets/ctabledlg.h"
 #include "library/widgets/citemdlg.h"
 #include "reports/widgets/cdetaillistdlg.h"
@@ -85,19 +87,25 @@ void CQuillaryDlg::connectPanes()
         else if (step == CItemDlg::BudgetStep)
             QMetaObject::invokeMethod(this, &CQuillaryDlg::showTable, Qt::QueuedConnection);
         else
-            QMetaObject::invokeMethod(this, [this, step] { showBillList(step - 1); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, step] { showBillList(step - 1); }, Qt::QueuedConnection);
     });
     connect(left, &CItemDlg::showBudgetTableRequested, this, &CQuillaryDlg::showTable, Qt::QueuedConnection);
     connect(left, &CItemDlg::newProjectRequested, this, [this] { m_documents->newProject(); });
-    connect(m_panes->form(), &CAddListDlg::nextRequested, this, &CQuillaryDlg::showTable, Qt::QueuedConnection);
+    connect(m_panes->form(), &CAddListDlg::nextRequested, this, &CQuillaryDlg::showTable,
+            Qt::QueuedConnection);
     CTableDlg *table = m_panes->table();
-    connect(table, &CTableDlg::nextRequested, this, [this] { showBillList(1); }, Qt::QueuedConnection);
-    connect(table, &CTableDlg::materialListRequested, this, [this] { showBillList(2); }, Qt::QueuedConnection);
-    connect(table, &CTableDlg::machineListRequested, this, [this] { showBillList(3); }, Qt::QueuedConnection);
+    connect(
+        table, &CTableDlg::nextRequested, this, [this] { showBillList(1); }, Qt::QueuedConnection);
+    connect(
+        table, &CTableDlg::materialListRequested, this, [this] { showBillList(2); }, Qt::QueuedConnection);
+    connect(
+        table, &CTableDlg::machineListRequested, this, [this] { showBillList(3); }, Qt::QueuedConnection);
     CDetailListDlg *bills = m_panes->bills();
     connect(bills, &CDetailListDlg::backRequested, this, &CQuillaryDlg::showTable, Qt::QueuedConnection);
-    connect(bills, &CDetailListDlg::listRequested, this, [this](int list) { showBillList(list + 1); },
-            Qt::QueuedConnection);
+    connect(
+        bills, &CDetailListDlg::listRequested, this, [this](int list) { showBillList(list + 1); },
+        Qt::QueuedConnection);
     connect(bills, &CDetailListDlg::buildRequested, this, &CQuillaryDlg::buildList);
     connect(bills, &CDetailListDlg::excelRequested, m_exports, &ListExportActions::exportWorkbook);
     connect(bills, &CDetailListDlg::documentExportRequested, m_exports, &ListExportActions::exportDocument);
@@ -123,6 +131,12 @@ void CQuillaryDlg::createParts()
     m_settings = std::make_unique<SettingsActions>(
         m_context, this, [this] { return m_views->currentView() == ViewSwitcher::TableView; });
     m_print = new PrintActions(m_context, *m_views, [this] { return m_settings->saveSettings(); }, this);
+    m_undo = new UndoHistory(m_context.estimateDocument(), this);
+    connect(m_undo, &UndoHistory::stepsChanged, this, [this] {
+        m_toolbar->showUndoSteps(m_undo->undoToolTip(), m_undo->canUndo(), m_undo->redoToolTip(),
+                                 m_undo->canRedo());
+    });
+    m_autosave = new Autosave(m_context, m_lifecycle, this);
     m_platform->account().restore();
     m_toolbar->showUser(m_platform->account().userName());
     connect(m_toolbar, &MainToolbar::command, this, &CQuillaryDlg::runCommand);
@@ -153,6 +167,8 @@ void CQuillaryDlg::addCommands()
     m_router.add(NewProject, [this] { m_documents->newProject(); });
     m_router.add(OpenProject, [this] { m_documents->openProject(); });
     m_router.add(SaveProject, [this] { m_documents->saveProject(); });
+    m_router.add(Undo, [this] { m_undo->undo(); });
+    m_router.add(Redo, [this] { m_undo->redo(); });
     m_router.add(Calculator, [this] { m_platform->startCalculator(); });
     m_router.add(Cad, [this] { m_platform->startCadViewer(); });
     m_router.add(Settings, [this] { showSettingsMenu(); });
@@ -213,6 +229,9 @@ void CQuillaryDlg::addShortcuts()
     bind(QKeySequence(Qt::CTRL | Qt::Key_O), CommandId::OpenProject);
     bind(QKeySequence(Qt::CTRL | Qt::Key_S), CommandId::SaveProject);
     bind(QKeySequence(Qt::CTRL | Qt::Key_P), CommandId::Print);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Z), CommandId::Undo);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Y), CommandId::Redo);
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), CommandId::Redo);
 }
 
 bool CQuillaryDlg::runCommand(int id)
@@ -290,7 +309,8 @@ void CQuillaryDlg::startWithCommandLine(const QString &commandLine)
     m_context.document().pendingOperation = PendingOperation::OpenProject;
     m_views->setInitialView(ViewSwitcher::TableView);
     layoutPanes();
-    QTimer::singleShot(CommandLineDelayMs, this, [this, commandLine] { openCommandLineProject(commandLine); });
+    QTimer::singleShot(CommandLineDelayMs, this,
+                       [this, commandLine] { openCommandLineProject(commandLine); });
 }
 
 void CQuillaryDlg::openCommandLineProject(const QString &commandLine)
@@ -302,6 +322,15 @@ void CQuillaryDlg::openCommandLineProject(const QString &commandLine)
     }
     m_context.document().currentProjectPath = *path;
     runLongOperation(PendingOperation::OpenProject, [this] { m_documents->openProjectSequence(); });
+}
+
+bool CQuillaryDlg::offerRecovery()
+{
+    if (!m_autosave->offerRecovery())
+        return false;
+    m_panes->refreshDocument();
+    showTable();
+    return true;
 }
 
 void CQuillaryDlg::keyPressEvent(QKeyEvent *event)
@@ -330,6 +359,7 @@ void CQuillaryDlg::closeEvent(QCloseEvent *event)
         return;
     }
     saveWindowSize();
+    m_autosave->finish();
     event->accept();
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 
 class AppContext;
+class Autosave;
 class CTemp_Information;
 class DocumentCommands;
 class ListExportActions;
@@ -23,6 +24,7 @@ class PrintActions;
 class SettingsActions;
 class SettingsMenu;
 class TemplateCommands;
+class UndoHistory;
 class ViewSwitcher;
 
 // The main window: toolbar, left pane and one of three views on the right. It
@@ -53,6 +55,10 @@ public:
     MainPanes &panes() { return *m_panes; }
     TemplateCommands &templates() { return *m_templates; }
     PrintActions &printing() { return *m_print; }
+    UndoHistory &undoHistory() { return *m_undo; }
+    Autosave &autosave() { return *m_autosave; }
+    // At start: a recovery copy left by a run that did not end is offered; true when it was opened.
+    bool offerRecovery();
 
     // The left pane's template commands (0 editor, 1 save into template, 3 import,
     // 6 close the floating menu); the template buttons stay disabled without it.
@@ -111,4 +117,6 @@ private:
     std::function<void(int)> m_leftPaneCommand;
     MainPanes *m_panes = nullptr;
     TemplateCommands *m_templates = nullptr;
+    UndoHistory *m_undo = nullptr;
+    Autosave *m_autosave = nullptr;
 };

@@ -14,6 +14,7 @@ DocumentCommands::DocumentCommands(const Parts &parts)
     : QObject(parts.window), m_context(parts.context), m_lifecycle(parts.lifecycle), m_window(parts.window),
       m_views(parts.views), m_status(parts.status)
 {
+    m_lifecycle.setFailureReport([this](const QString &text) { report(text); });
 }
 
 std::optional<QString> DocumentCommands::chooseSavePath(const QString &proposed) const
@@ -48,18 +49,12 @@ void DocumentCommands::report(const QString &text) const
 
 bool DocumentCommands::confirmUnsavedChanges()
 {
-    using Step = DocumentLifecycle::GuardStep;
-    Step step = DocumentLifecycle::guardStart(m_context.document().modified);
-    if (step == Step::Ask) {
-        const int answer = m_context.prompter().ask(DocumentLifecycle::UnsavedChangesMessage,
-                                                    DocumentLifecycle::UnsavedChangesStyle);
-        step = DocumentLifecycle::guardAnswer(answer);
-    }
-    if (step == Step::Save) {
-        saveProject();
-        step = DocumentLifecycle::guardAfterSave(m_context.document().modified);
-    }
-    return step == Step::Proceed;
+    return m_lifecycle.confirmUnsavedChanges(savePathChooser());
+}
+
+DocumentLifecycle::SavePathChooser DocumentCommands::savePathChooser() const
+{
+    return [this](const QString &proposed) { return chooseSavePath(proposed); };
 }
 
 void DocumentCommands::newProject()
@@ -111,23 +106,12 @@ void DocumentCommands::projectReplaced()
 
 bool DocumentCommands::saveProject()
 {
-    const std::optional<QString> path = chooseSavePath(m_context.document().currentProjectPath);
-    if (!path)
-        return false;
-    const ProjectSaveResult result = m_lifecycle.saveProject(*path);
-    if (!result.ok)
-        report(result.errorText.isEmpty() ? QStringLiteral("项目保存失败。") : result.errorText);
-    return result.ok;
+    return m_lifecycle.saveProjectCommand(savePathChooser()).ok;
 }
 
 void DocumentCommands::dropFiles(const QStringList &paths)
 {
-    const std::optional<QString> chosen = DocumentLifecycle::chooseDroppedFile(paths);
-    if (!chosen || !confirmUnsavedChanges())
-        return;
-    m_context.document().pendingOperation = PendingOperation::OpenProject;
-    const DocumentLifecycle::OpenResult result = m_lifecycle.openProject(*chosen);
-    m_context.document().pendingOperation = PendingOperation::None;
+    const DocumentLifecycle::OpenResult result = m_lifecycle.dropFiles(paths, savePathChooser());
     if (result.status == DocumentLifecycle::OpenStatus::Failed)
         report(result.errorText);
     else if (result.status == DocumentLifecycle::OpenStatus::Opened)
@@ -138,9 +122,5 @@ void DocumentCommands::dropFiles(const QStringList &paths)
 
 bool DocumentCommands::closeRequest()
 {
-    m_context.deleteRoomPictures();
-    if (!confirmUnsavedChanges())
-        return false;
-    m_context.shutDown();
-    return true;
+    return m_lifecycle.closeRequest(savePathChooser());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/documentlifecycle.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -9,7 +11,6 @@
 
 class AppContext;
 class CTemp_Information;
-class DocumentLifecycle;
 class QWidget;
 class ViewSwitcher;
 
@@ -57,6 +58,7 @@ signals:
 
 private:
     std::optional<QString> chooseSavePath(const QString &proposed) const;
+    DocumentLifecycle::SavePathChooser savePathChooser() const;
     std::optional<QString> chooseOpenPath() const;
     void report(const QString &text) const;
     void projectReplaced();

@@ -11,7 +11,7 @@
 
 MainPanes::MainPanes(AppContext &context, QWidget *window)
     : QObject(window), m_context(context), m_window(window),
-      m_projectForm(context.projectInfo(), context.document(), &context.tableGrid(), &context.billLists()),
+      m_projectForm(context.projectInfo(), context.estimateDocument(), &context.tableGrid(), &context.billLists()),
       m_operations(context.budgetTable(), context.libraryItems())
 {
     AppSettings &settings = context.settings();

@@ -21,12 +21,13 @@ MainToolbar::MainToolbar(QWidget *window) : QObject(window), m_window(window)
     addFileButtons();
     addTemplateButtons();
     addToolButtons();
+    addUndoButtons();
     addHomeButtons();
     showUser(QString());
 }
 
-QAbstractButton *MainToolbar::addButton(int id, const QString &text, const char *skin, const QString &tip, int x,
-                                        int width)
+QAbstractButton *MainToolbar::addButton(int id, const QString &text, const char *skin, const QString &tip,
+                                        int x, int width)
 {
     auto *button = new QToolButton(m_window);
     button->setObjectName(QString::fromLatin1(skin));
@@ -69,14 +70,17 @@ void MainToolbar::addSeparator(int x)
 void MainToolbar::addFileButtons()
 {
     const QStyle *style = m_window->style();
-    addButton(CommandId::NewProject, QStringLiteral("新建"), "NewFile", QStringLiteral("新建项目 (Ctrl+N)"), 15, 38)
+    addButton(CommandId::NewProject, QStringLiteral("新建"), "NewFile", QStringLiteral("新建项目 (Ctrl+N)"),
+              15, 38)
         ->setIcon(style->standardIcon(QStyle::SP_FileIcon));
-    addButton(CommandId::OpenProject, QStringLiteral("打开"), "OpenFile", QStringLiteral("打开项目 (Ctrl+O)"), 55, 38)
+    addButton(CommandId::OpenProject, QStringLiteral("打开"), "OpenFile", QStringLiteral("打开项目 (Ctrl+O)"),
+              55, 38)
         ->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
-    addButton(CommandId::SaveProject, QStringLiteral("保存"), "Save", QStringLiteral("保存项目 (Ctrl+S)"), 95, 38)
+    addButton(CommandId::SaveProject, QStringLiteral("保存"), "Save", QStringLiteral("保存项目 (Ctrl+S)"), 95,
+              38)
         ->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
-    QAbstractButton *print =
-        addButton(CommandId::Print, QStringLiteral("打印"), "Print", QStringLiteral("打印清单 (Ctrl+P)"), 135, 38);
+    QAbstractButton *print = addButton(CommandId::Print, QStringLiteral("打印"), "Print",
+                                       QStringLiteral("打印清单 (Ctrl+P)"), 135, 38);
     print->setIcon(style->standardIcon(QStyle::SP_FileDialogContentsView));
     addSeparator(175);
 }
@@ -84,10 +88,11 @@ void MainToolbar::addFileButtons()
 void MainToolbar::addTemplateButtons()
 {
     const QStyle *style = m_window->style();
-    addButton(CommandId::OpenTemplate, QStringLiteral("打开模板"), "Open_Temp", QStringLiteral("打开定额模板"), 187, 62)
+    addButton(CommandId::OpenTemplate, QStringLiteral("打开模板"), "Open_Temp",
+              QStringLiteral("打开定额模板"), 187, 62)
         ->setIcon(style->standardIcon(QStyle::SP_DirOpenIcon));
-    addButton(CommandId::EditTemplate, QStringLiteral("编辑模板"), "Edit_Temp", QStringLiteral("编辑当前模板的项目"),
-              252, 62)
+    addButton(CommandId::EditTemplate, QStringLiteral("编辑模板"), "Edit_Temp",
+              QStringLiteral("编辑当前模板的项目"), 252, 62)
         ->setIcon(style->standardIcon(QStyle::SP_FileDialogDetailedView));
     addButton(CommandId::SaveTemplate, QStringLiteral("保存模板"), "Save_Temp",
               QStringLiteral("把预算中的项目保存到模板"), 319, 62)
@@ -101,21 +106,48 @@ void MainToolbar::addTemplateButtons()
 void MainToolbar::addToolButtons()
 {
     const QStyle *style = m_window->style();
-    addButton(CommandId::Calculator, QStringLiteral("计算器"), "Calc", QStringLiteral("打开系统计算器"), 456, 50)
+    addButton(CommandId::Calculator, QStringLiteral("计算器"), "Calc", QStringLiteral("打开系统计算器"), 456,
+              50)
         ->setIcon(style->standardIcon(QStyle::SP_ComputerIcon));
     addButton(CommandId::Cad, QStringLiteral("CAD"), "CAD", QStringLiteral("打开 CAD 看图程序"), 509, 56)
         ->setIcon(style->standardIcon(QStyle::SP_DesktopIcon));
     addSeparator(569);
 }
 
+// After the tools, clear of every button of the reference layout.
+void MainToolbar::addUndoButtons()
+{
+    const QStyle *style = m_window->style();
+    addButton(CommandId::Undo, QStringLiteral("撤销"), "Undo", QStringLiteral("撤销"), 579, 38)
+        ->setIcon(style->standardIcon(QStyle::SP_ArrowBack));
+    addButton(CommandId::Redo, QStringLiteral("重做"), "Redo", QStringLiteral("重做"), 619, 38)
+        ->setIcon(style->standardIcon(QStyle::SP_ArrowForward));
+    addSeparator(661);
+    showUndoSteps(QStringLiteral("撤销"), false, QStringLiteral("重做"), false);
+}
+
+void MainToolbar::showUndoSteps(const QString &undoTip, bool canUndo, const QString &redoTip, bool canRedo)
+{
+    QAbstractButton *undo = m_buttons.value(CommandId::Undo);
+    QAbstractButton *redo = m_buttons.value(CommandId::Redo);
+    undo->setEnabled(canUndo);
+    undo->setToolTip(undoTip + QStringLiteral(" (Ctrl+Z)"));
+    redo->setEnabled(canRedo);
+    redo->setToolTip(redoTip + QStringLiteral(" (Ctrl+Y)"));
+}
+
 void MainToolbar::addHomeButtons()
 {
-    addLinkButton(CommandId::Settings, QStringLiteral("设置"), "homedlgSet", QStringLiteral("利润、税金、损耗、精度等设置"),
-                  66);
-    addLinkButton(CommandId::Feedback, QStringLiteral("反馈建议"), "HomeInfo", QStringLiteral("反馈建议"), 86);
-    addLinkButton(CommandId::Contact, QStringLiteral("联系我们"), "HomeConnect", QStringLiteral("联系我们"), 86);
-    addLinkButton(CommandId::MoreProducts, QStringLiteral("更多产品"), "HomeMore", QStringLiteral("更多产品"), 64);
-    addLinkButton(CommandId::Link, QStringLiteral("链接"), "HomeLink", QStringLiteral("访问网站"), 60)->resize(60, 22);
+    addLinkButton(CommandId::Settings, QStringLiteral("设置"), "homedlgSet",
+                  QStringLiteral("利润、税金、损耗、精度等设置"), 66);
+    addLinkButton(CommandId::Feedback, QStringLiteral("反馈建议"), "HomeInfo", QStringLiteral("反馈建议"),
+                  86);
+    addLinkButton(CommandId::Contact, QStringLiteral("联系我们"), "HomeConnect", QStringLiteral("联系我们"),
+                  86);
+    addLinkButton(CommandId::MoreProducts, QStringLiteral("更多产品"), "HomeMore", QStringLiteral("更多产品"),
+                  64);
+    addLinkButton(CommandId::Link, QStringLiteral("链接"), "HomeLink", QStringLiteral("访问网站"), 60)
+        ->resize(60, 22);
     addLinkButton(CommandId::SignIn, QStringLiteral("登录"), "HomeUnLogin", QStringLiteral("登录账户"), 48)
         ->resize(48, 22);
 

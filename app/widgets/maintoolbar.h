@@ -24,6 +24,8 @@ public:
     void placeForSize(int w, int h);
     // The 登录 button and the account name follow the signed-in user.
     void showUser(const QString &userName);
+    // 撤销 and 重做 are enabled while there is a step to take back or repeat; their tooltips name it.
+    void showUndoSteps(const QString &undoTip, bool canUndo, const QString &redoTip, bool canRedo);
 
 signals:
     void command(int id);
@@ -33,9 +35,12 @@ private:
     void addTemplateButtons();
     void addToolButtons();
     void addHomeButtons();
+    void addUndoButtons();
     void addSeparator(int x);
-    QAbstractButton *addButton(int id, const QString &text, const char *skin, const QString &tip, int x, int width);
-    QAbstractButton *addLinkButton(int id, const QString &text, const char *skin, const QString &tip, int width);
+    QAbstractButton *addButton(int id, const QString &text, const char *skin, const QString &tip, int x,
+                               int width);
+    QAbstractButton *addLinkButton(int id, const QString &text, const char *skin, const QString &tip,
+                                   int width);
 
     QWidget *m_window;
     QHash<int, QAbstractButton *> m_buttons;

@@ -15,6 +15,8 @@ inline const QString SampleProject = QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/exam
 struct AnsweringPrompter : Prompter {
     int answer = Prompter::Cancel;
     QList<int> asked;
+    // What the room name prompt returns; nothing stands for the user skipping it.
+    std::optional<QString> roomName;
 
     int ask(int message, int) override
     {
@@ -22,7 +24,7 @@ struct AnsweringPrompter : Prompter {
         return answer;
     }
     void notify(int, int) override {}
-    std::optional<QString> promptRoomName(const QString &) override { return std::nullopt; }
+    std::optional<QString> promptRoomName(const QString &) override { return roomName; }
 };
 
 // A context over a temporary documents folder, with the grids set up and no settings read.

@@ -143,6 +143,31 @@ TEST_F(ContextTest, SavingClearsModifiedOnlyWhenWrittenAndKeepsThePath)
     EXPECT_EQ(context.document().currentProjectPath, SampleProject);
 }
 
+// A save over an existing file keeps that file, byte for byte, as NAME.gzj.bak.
+TEST_F(ContextTest, SavingOverAProjectKeepsThePreviousFileAsItsBackup)
+{
+    openSample();
+    const QString path = documents.filePath(QStringLiteral("kept.gzj"));
+    const QString backup = DocumentLifecycle::backupPathFor(path);
+    EXPECT_EQ(backup, path + QStringLiteral(".bak"));
+    ASSERT_TRUE(lifecycle.saveProject(path));
+    EXPECT_FALSE(QFile::exists(backup)) << "nothing to keep before the first save";
+    QFile first(path);
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    const QByteArray firstBytes = first.readAll();
+    first.close();
+
+    context.tableGrid().setText(4, CellText::QuantityColumn, QStringLiteral("9"));
+    context.budgetTable().editCell(4, CellText::QuantityColumn);
+    ASSERT_TRUE(lifecycle.saveProject(path));
+    QFile kept(backup);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), firstBytes);
+    QFile second(path);
+    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
+    EXPECT_NE(second.readAll(), firstBytes);
+}
+
 TEST(DocumentLifecycleNames, ProjectExtensionIsAddedOnlyWithoutOne)
 {
     const QList<std::pair<QString, QString>> cases{

@@ -1,6 +1,8 @@
-// Reading a project: rooms appended, every item inserted into both grids.
+// Reading a project: rooms appended, every item inserted into both grids; an edit of a
+// large project and its undo.
 #include "contracts/grid.h"
 #include "estimate/budgettable.h"
+#include "estimate/celltext.h"
 #include "estimate/prompter.h"
 #include "estimate/roompictures.h"
 #include "estimate/tablesharedstate.h"
@@ -47,16 +49,17 @@ void BM_ReadProject(benchmark::State &state)
     QTemporaryDir dir;
     for (auto _ : state) {
         state.PauseTiming();
-        Estimate estimate;
+        EstimateDocument doc;
+        Estimate &estimate = doc.estimate();
         Grid table;
         Grid bill(8, 18);
-        DocumentState document;
+        DocumentState &document = doc.state();
         document.pendingOperation = PendingOperation::OpenProject;
         RateSettings rates;
         TableSharedState shared;
         RoomPictures pictures(dir.path(), dir.path() + QStringLiteral("/none.bmp"));
         SilentPrompter prompter;
-        BudgetTable budget({estimate, table, bill, document, rates, shared, pictures, prompter});
+        BudgetTable budget({doc, table, bill, rates, shared, pictures, prompter});
         budget.setUpGrid(dir.path());
         state.ResumeTiming();
         budget.beginBulk();
@@ -72,5 +75,69 @@ void BM_ReadProject(benchmark::State &state)
 }
 
 BENCHMARK(BM_ReadProject)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
+
+// A project of 20 rooms and 10,000 items in its grids, recording its edits.
+struct LargeProject {
+    QTemporaryDir dir;
+    EstimateDocument document;
+    Grid table;
+    Grid bill{8, 18};
+    RateSettings rates;
+    TableSharedState shared;
+    RoomPictures pictures{dir.path(), dir.path() + QStringLiteral("/none.bmp")};
+    SilentPrompter prompter;
+    BudgetTable budget{{document, table, bill, rates, shared, pictures, prompter}};
+    QList<EstimateEdit> edits;
+
+    LargeProject()
+    {
+        budget.setUpGrid(dir.path());
+        budget.beginBulk();
+        for (int r = 0; r < 20; ++r) {
+            budget.addRoom(QStringLiteral("房间%1").arg(r));
+            for (int n = 0; n < 500; ++n)
+                budget.insertItem(document.estimate().rowCount() + 2, benchItem(n));
+        }
+        budget.endBulk();
+        document.setRecording(true);
+        QObject::connect(&document, &EstimateDocument::edited,
+                         [this](const EstimateEdit &e) { edits.append(e); });
+    }
+
+    // A quantity typed into an item row in the middle of the project.
+    void editQuantity(int step)
+    {
+        // An item row: row count / 2 falls on a room of this project.
+        const int gridRow = document.estimate().rowCount() / 2 + 1 + BudgetTable::TableHeaderRows;
+        table.setText(gridRow, CellText::QuantityColumn, QString::number(4 + step % 7));
+        budget.editCell(gridRow, CellText::QuantityColumn);
+    }
+};
+
+void BM_EditQuantity(benchmark::State &state)
+{
+    LargeProject project;
+    int step = 0;
+    for (auto _ : state)
+        project.editQuantity(++step);
+    benchmark::DoNotOptimize(project.document.estimate().totals().projectTotal);
+}
+
+void BM_UndoQuantityEdit(benchmark::State &state)
+{
+    LargeProject project;
+    int step = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        project.edits.clear();
+        project.editQuantity(++step);
+        state.ResumeTiming();
+        project.document.undo(project.edits.constLast());
+    }
+    benchmark::DoNotOptimize(project.document.estimate().totals().projectTotal);
+}
+
+BENCHMARK(BM_EditQuantity)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoQuantityEdit)->Unit(benchmark::kMillisecond);
 
 } // namespace

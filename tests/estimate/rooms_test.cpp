@@ -13,7 +13,8 @@ TEST(RoomNameTest, TypedNames)
         const char *name;
     } cases[] = {{"  客厅 ", "客厅 "}, {"   ", "新项目"}, {"", "新项目"}, {"主卧", "主卧"}};
     for (const auto &c : cases)
-        EXPECT_EQ(BudgetTable::roomNameFromInput(QString::fromUtf8(c.typed)), QString::fromUtf8(c.name)) << c.typed;
+        EXPECT_EQ(BudgetTable::roomNameFromInput(QString::fromUtf8(c.typed)), QString::fromUtf8(c.name))
+            << c.typed;
 }
 
 TEST_F(RoomsTest, CreatedRoomGetsRowLookNamesAndPicture)
@@ -69,8 +70,9 @@ TEST_F(RoomsTest, MissingBackgroundLeavesTheRoomWithoutPicture)
     RoomPictures none(dir.path(), dir.path() + QStringLiteral("/absent.bmp"));
     Grid otherTable;
     Grid otherBill(8, 18);
-    Estimate other;
-    BudgetTable bare({other, otherTable, otherBill, document, rates, shared, none, prompter});
+    EstimateDocument otherDocument;
+    const Estimate &other = otherDocument.estimate();
+    BudgetTable bare({otherDocument, otherTable, otherBill, rates, shared, none, prompter});
     bare.setUpGrid(QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources"));
     bare.addRoom(QStringLiteral("客厅"));
     EXPECT_TRUE(otherTable.imageKey(3, 1).isEmpty());

@@ -108,11 +108,13 @@ inline ConstructItem makeItem(const QString &kind, const QString &name, float ma
     return item;
 }
 
-class TableFixture : public ::testing::Test {
+class TableFixture : public ::testing::Test
+{
 protected:
     TableFixture()
-        : bill(8, 18), pictures(dir.path(), QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/icon_Pen_back.bmp")),
-          table({estimate, grid, bill, document, rates, shared, pictures, prompter}), operations(table, library)
+        : bill(8, 18),
+          pictures(dir.path(), QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/icon_Pen_back.bmp")),
+          table({doc, grid, bill, rates, shared, pictures, prompter}), operations(table, library)
     {
         table.setUpGrid(QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources"));
     }
@@ -136,10 +138,11 @@ protected:
     }
 
     QTemporaryDir dir;
-    Estimate estimate;
+    EstimateDocument doc;
+    Estimate &estimate = doc.estimate();
     Grid grid;
     Grid bill;
-    DocumentState document;
+    DocumentState &document = doc.state();
     RateSettings rates;
     TableSharedState shared;
     RoomPictures pictures;

@@ -4,6 +4,7 @@
 
 #include "estimate/budgettable.h"
 #include "estimate/estimate.h"
+#include "estimate/estimatedocument.h"
 #include "estimate/prompter.h"
 #include "estimate/roompictures.h"
 #include "reports/billlists.h"
@@ -24,15 +25,16 @@ class BillTableFixture : public ::testing::Test
 protected:
     QTemporaryDir dir;
     LineCountMeasure measure;
-    Estimate estimate;
+    EstimateDocument doc;
+    Estimate &estimate = doc.estimate();
     Grid tableGrid;
-    DocumentState document;
+    DocumentState &document = doc.state();
     RateSettings rates;
     TableSharedState shared;
     BillLists lists{measure, shared};
     RoomPictures pictures{dir.path(), QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/icon_Pen_back.bmp")};
     SilentPrompter prompter;
-    BudgetTable table{{estimate, tableGrid, lists.billGrid(), document, rates, shared, pictures, prompter}};
+    BudgetTable table{{doc, tableGrid, lists.billGrid(), rates, shared, pictures, prompter}};
 
     void setUpGrids()
     {

@@ -1,12 +1,13 @@
 #include "app/appcontext.h"
+#include "app/widgets/autosave.h"
 #include "app/widgets/commandids.h"
 #include "app/widgets/cquillarydlg.h"
 #include "app/widgets/documentcommands.h"
+#include "app/widgets/mainpanes.h"
 #include "app/widgets/maintoolbar.h"
 #include "app/widgets/ratepage.h"
 #include "app/widgets/settingsmenu.h"
 #include "app/widgets/viewswitcher.h"
-#include "app/widgets/mainpanes.h"
 #include "contracts/widgets/gridview.h"
 #include "estimate/widgets/ctabledlg.h"
 #include "reports/griddump.h"
@@ -22,6 +23,7 @@
 #include <QComboBox>
 #include <QPrintPreviewWidget>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -92,7 +94,8 @@ protected:
 
     void openProject(const QString &path)
     {
-        m_window->documents().setOpenChooser([path](const QString &) { return std::optional<QString>(path); });
+        m_window->documents().setOpenChooser(
+            [path](const QString &) { return std::optional<QString>(path); });
         m_window->documents().openProject();
     }
 
@@ -174,7 +177,8 @@ TEST_F(MainWindowTest, SavedProjectOpensAgainWithTheSameTable)
     openProject(SampleProject);
     const QStringList before = tableTexts(m_context->tableGrid());
     const QString target = m_documents.filePath(QStringLiteral("copy"));
-    m_window->documents().setSaveChooser([target](const QString &) { return std::optional<QString>(target); });
+    m_window->documents().setSaveChooser(
+        [target](const QString &) { return std::optional<QString>(target); });
     ASSERT_TRUE(m_window->documents().saveProject());
     ASSERT_TRUE(QFileInfo::exists(target + QStringLiteral(".gzj")));
 
@@ -199,7 +203,8 @@ TEST_F(MainWindowTest, CancelInTheUnsavedChangesPromptKeepsTheProject)
     EXPECT_EQ(m_context->estimate().rowCount(), rows);
     EXPECT_TRUE(m_context->document().modified);
 
-    onNextModal([](QWidget *modal) { modal->findChild<QPushButton *>(QStringLiteral("TipsDlgCancel"))->click(); });
+    onNextModal(
+        [](QWidget *modal) { modal->findChild<QPushButton *>(QStringLiteral("TipsDlgCancel"))->click(); });
     m_window->close();
     EXPECT_TRUE(m_window->isVisible());
     EXPECT_EQ(m_context->estimate().rowCount(), rows);
@@ -283,6 +288,68 @@ void watchPreviews(Grid &grid, PreviewSeen &cover, PreviewSeen &list)
         });
         static_cast<QDialog *>(dialog)->reject();
     });
+// The table row of the project's first item, -1 without one.
+int firstItemRow(AppContext &context)
+{
+    for (int i = 0; i < context.estimate().rowCount(); ++i) {
+        if (context.estimate().rows().at(i).isConstruct())
+            return i + BudgetTable::TableHeaderRows;
+    }
+    return -1;
+}
+
+// What the table shows in a cell, through the view's model.
+QString shownInTable(CQuillaryDlg &window, int row, int column)
+{
+    QAbstractItemModel *model = window.panes().table()->gridView()->model();
+    return model->data(model->index(row, column)).toString();
+}
+
+TEST_F(MainWindowTest, CtrlZTakesBackAQuantityCtrlYPutsItBackAndTheCloseAsksOnlyThen)
+{
+    openProject(SampleProject);
+    const int row = firstItemRow(*m_context);
+    ASSERT_GE(row, 0);
+    const QString quantity = shownInTable(*m_window, row, 6);
+    const QString total = shownInTable(*m_window, 0, 13);
+    QAbstractButton *undo = m_window->toolbar().button(CommandId::Undo);
+    QAbstractButton *redo = m_window->toolbar().button(CommandId::Redo);
+    EXPECT_FALSE(undo->isEnabled());
+
+    QAbstractItemModel *model = m_window->panes().table()->gridView()->model();
+    ASSERT_TRUE(model->setData(model->index(row, 6), QStringLiteral("123")));
+    ASSERT_NE(shownInTable(*m_window, row, 6), quantity);
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_TRUE(undo->toolTip().startsWith(QStringLiteral("撤销 修改工程量")));
+
+    // Shortcuts reach the active window only.
+    QApplication::setActiveWindow(m_window.get());
+    QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(shownInTable(*m_window, row, 6), quantity);
+    EXPECT_EQ(shownInTable(*m_window, 0, 13), total);
+    EXPECT_FALSE(m_context->document().modified);
+    EXPECT_TRUE(redo->toolTip().startsWith(QStringLiteral("重做 修改工程量")));
+
+    QTest::keyClick(m_window.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_NE(shownInTable(*m_window, row, 6), quantity);
+    QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_NE(shownInTable(*m_window, row, 6), quantity) << "nothing left to redo";
+
+    // Modified again: closing puts the question, and Cancel keeps the window.
+    bool asked = false;
+    onNextModal([&asked](QWidget *modal) {
+        asked = true;
+        modal->findChild<QPushButton *>(QStringLiteral("TipsDlgCancel"))->click();
+    });
+    m_window->close();
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(m_window->isVisible());
+
+    // Undone back to the opened state: the close is silent.
+    undo->click();
+    EXPECT_EQ(shownInTable(*m_window, row, 6), quantity);
+    m_window->close();
+    EXPECT_FALSE(m_window->isVisible());
 }
 
 } // namespace
@@ -382,3 +449,49 @@ TEST_F(MainWindowTest, PageSetupRefusesAZeroMarginThenChangesThePaperOfTheNextPd
     EXPECT_TRUE(PdfReadBack::pageText(pdf, 2).contains(QRegularExpression(QStringLiteral("共 \\d+ 页，第 1 页"))));
     EXPECT_EQ(m_context->billGrid().rowHeight(0), 32);
 }
+namespace {
+
+// A run ends without closing (its copy stays behind); the next start offers the copy
+// and 确定 brings the edit back as the modified project of its own file.
+TEST_F(MainWindowTest, AnEditLeftByARunThatDidNotEndIsRecoveredAtTheNextStart)
+{
+    openProject(SampleProject);
+    const int row = firstItemRow(*m_context);
+    ASSERT_GE(row, 0);
+    QAbstractItemModel *model = m_window->panes().table()->gridView()->model();
+    ASSERT_TRUE(model->setData(model->index(row, 6), QStringLiteral("123")));
+    const QString edited = shownInTable(*m_window, row, 6);
+    EXPECT_EQ(m_window->autosave().intervalSeconds(), Autosave::DefaultIntervalSeconds);
+    ASSERT_TRUE(m_window->autosave().writeIfModified());
+    const QString copy = m_window->autosave().store().copyPath();
+    ASSERT_TRUE(QFileInfo::exists(copy));
+    EXPECT_NE(copy, SampleProject);
+
+    // No close: the window and the context simply go, as with a killed program.
+    m_window.reset();
+    m_context =
+        std::make_unique<AppContext>(AppFolders(m_documents.path(), QCoreApplication::applicationDirPath()));
+    m_context->startUp();
+    m_window = std::make_unique<CQuillaryDlg>(*m_context);
+    m_window->show();
+    QString question;
+    onNextModal([&question](QWidget *modal) {
+        for (QLabel *label : modal->findChildren<QLabel *>())
+            question += label->text();
+        modal->findChild<QPushButton *>(QStringLiteral("TipsDlgOK"))->click();
+    });
+    ASSERT_TRUE(m_window->offerRecovery());
+    EXPECT_TRUE(question.contains(QStringLiteral("发现上次未正常关闭时自动保存的工程，是否恢复？")));
+    EXPECT_EQ(shownInTable(*m_window, row, 6), edited);
+    EXPECT_EQ(m_context->document().currentProjectPath, SampleProject);
+    EXPECT_TRUE(m_context->document().modified);
+    EXPECT_TRUE(QFileInfo::exists(copy)) << "kept until the project is saved";
+
+    // Closed cleanly without saving: nothing is offered any more.
+    onNextModal(
+        [](QWidget *modal) { modal->findChild<QPushButton *>(QStringLiteral("TipsDlgNO"))->click(); });
+    m_window->close();
+    EXPECT_FALSE(QFileInfo::exists(copy));
+}
+
+} // namespace

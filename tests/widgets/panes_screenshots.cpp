@@ -1,5 +1,7 @@
 // Renders each pane with sample content into PNG files, for looking at the panes
 // without a display: panes_screenshots OUTPUT_FOLDER
+#include "app/projectform.h"
+#include "app/widgets/caddlistdlg.h"
 #include "contracts/grid.h"
 #include "contracts/widgets/gridview.h"
 #include "contracts/widgets/qttextmeasure.h"
@@ -10,16 +12,14 @@
 #include "estimate/tablesharedstate.h"
 #include "estimate/widgets/ctabledlg.h"
 #include "estimate/widgets/qtroomtextpainter.h"
+#include "fakeprompter.h"
 #include "library/librarytree.h"
 #include "library/quotalibrary.h"
 #include "library/widgets/citemdlg.h"
+#include "panesfixture.h"
 #include "reports/billlists.h"
 #include "reports/widgets/cdetaillistdlg.h"
 #include "reports/widgets/cparticulars.h"
-#include "app/projectform.h"
-#include "app/widgets/caddlistdlg.h"
-#include "fakeprompter.h"
-#include "panesfixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,19 +44,20 @@ int main(int argc, char **argv)
     const QString libraryPath = QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/Plotwright.xml");
 
     QTemporaryDir pictures;
-    Estimate estimate;
+    EstimateDocument doc;
+    Estimate &estimate = doc.estimate();
     Grid tableGrid;
     QtTextMeasure measure;
     TableSharedState shared;
     BillLists lists{measure, shared};
     lists.setUp(2);
-    DocumentState document;
+    DocumentState &document = doc.state();
     RateSettings rates;
     QtRoomTextPainter painter;
-    RoomPictures roomPictures{pictures.path(), QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/icon_Pen_back.bmp"),
-                              &painter};
+    RoomPictures roomPictures{pictures.path(),
+                              QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/icon_Pen_back.bmp"), &painter};
     FakePrompter prompter;
-    BudgetTable budget{{estimate, tableGrid, lists.billGrid(), document, rates, shared, roomPictures, prompter}};
+    BudgetTable budget{{doc, tableGrid, lists.billGrid(), rates, shared, roomPictures, prompter}};
     budget.setTextMeasure(&measure);
     budget.setUpGrid(pictures.path());
     QuotaLibrary library;
@@ -91,7 +92,7 @@ int main(int argc, char **argv)
     save(table, folder, QStringLiteral("tabledlg"));
 
     ProjectInfo texts;
-    ProjectForm form(texts, document, &tableGrid, &lists);
+    ProjectForm form(texts, doc, &tableGrid, &lists);
     CAddListDlg dialog(form);
     dialog.show();
     dialog.startEdit(0);

@@ -57,7 +57,10 @@ struct TemplateItems : LibraryItems {
 class PanesFixture : public testing::Test
 {
 protected:
-    static QString mainLibraryPath() { return QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/Plotwright.xml"); }
+    static QString mainLibraryPath()
+    {
+        return QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/Plotwright.xml");
+    }
 
     PanesFixture()
     {
@@ -68,7 +71,8 @@ protected:
         left = std::make_unique<CItemDlg>(CItemDlg::Parts{library, tree, shared, prompter, templateList,
                                                           selectedTemplate, currentTemplatePath, counter});
         table = std::make_unique<CTableDlg>(budget, operations);
-        QObject::connect(left.get(), &CItemDlg::addLibraryItemRequested, table.get(), &CTableDlg::addLibraryItem);
+        QObject::connect(left.get(), &CItemDlg::addLibraryItemRequested, table.get(),
+                         &CTableDlg::addLibraryItem);
         QObject::connect(left.get(), &CItemDlg::newRoomRequested, table.get(), &CTableDlg::createRoom);
         QObject::connect(table.get(), &CTableDlg::roomsChanged, left.get(), &CItemDlg::fillRoomsTree);
         left->layoutForView(CItemDlg::TableView, 0, 819);
@@ -103,16 +107,17 @@ protected:
     void clickCell(int row, int column);
 
     QTemporaryDir folder;
-    Estimate estimate;
+    EstimateDocument doc;
+    Estimate &estimate = doc.estimate();
     Grid grid;
     QtTextMeasure measure;
     TableSharedState shared;
     BillLists lists{measure, shared};
-    DocumentState document;
+    DocumentState &document = doc.state();
     RateSettings rates;
     RoomPictures pictures{folder.path(), QString()};
     FakePrompter prompter;
-    BudgetTable budget{{estimate, grid, lists.billGrid(), document, rates, shared, pictures, prompter}};
+    BudgetTable budget{{doc, grid, lists.billGrid(), rates, shared, pictures, prompter}};
     QuotaLibrary library;
     LibraryTree tree;
     TemplateItems items{library};

@@ -3,6 +3,7 @@
 #include "contracts/grid.h"
 #include "contracts/gridtextmeasure.h"
 #include "estimate/documentstate.h"
+#include "estimate/estimatedocument.h"
 #include "reports/billlists.h"
 
 #include <QApplication>
@@ -39,13 +40,14 @@ protected:
         QTest::keyClick(edit, Qt::Key(key));
     }
 
-    DocumentState document;
+    EstimateDocument edited;
+    DocumentState &document = edited.state();
     Grid table{5, 19};
     FixedMeasure measure;
     TableSharedState shared;
     BillLists lists{measure, shared};
     ProjectInfo texts;
-    ProjectForm form{texts, document, &table, &lists};
+    ProjectForm form{texts, edited, &table, &lists};
     CAddListDlg dialog{form};
 };
 

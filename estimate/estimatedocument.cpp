@@ -1,0 +1,250 @@
+#include "estimatedocument.h"
+
+#include "celltext.h"
+
+EstimateDocument::EstimateDocument(QObject *parent) : QObject(parent)
+{
+}
+
+EstimateChange EstimateDocument::announce(const EstimateChange &change)
+{
+    if (change.applied) {
+        m_state.modified = true;
+        emit changed(change);
+    }
+    return change;
+}
+
+// The stored rows at these indices and the project sums as they are now.
+RowRestore EstimateDocument::recordOf(const QList<int> &indices) const
+{
+    RowRestore record;
+    for (int index : indices) {
+        if (index >= 0 && index < m_estimate.rowCount())
+            record.replaced.append({index, m_estimate.rows().at(index)});
+    }
+    record.totals = m_estimate.totals();
+    return record;
+}
+
+// Taken right after an edit: what brings the estimate from before it to now.
+RowRestore EstimateDocument::redoOf(const RowRestore &undo) const
+{
+    RowRestore redo;
+    if (undo.moveCount > 0) {
+        redo.moveFrom = undo.moveTo;
+        redo.moveCount = undo.moveCount;
+        redo.moveTo = undo.moveFrom;
+    }
+    redo.first = undo.first;
+    redo.takeCount = int(undo.putBack.size());
+    if (undo.takeCount > 0)
+        redo.putBack = m_estimate.rows().mid(undo.first, undo.takeCount);
+    for (const auto &[index, row] : undo.replaced)
+        redo.replaced.append({index, m_estimate.rows().at(index)});
+    redo.totals = m_estimate.totals();
+    return redo;
+}
+
+void EstimateDocument::record(const QString &name, const RowRestore &undo)
+{
+    if (!m_recording)
+        return;
+    m_group.undo.append(undo);
+    m_group.redo.append(redoOf(undo));
+    if (m_group.name.isEmpty())
+        m_group.name = name;
+    if (m_groupDepth > 0)
+        return;
+    const EstimateEdit edit = std::exchange(m_group, EstimateEdit{});
+    emit edited(edit);
+}
+
+void EstimateDocument::beginGroup(const QString &name)
+{
+    if (m_groupDepth++ == 0)
+        m_group = EstimateEdit{name, {}, {}};
+}
+
+void EstimateDocument::endGroup()
+{
+    if (m_groupDepth <= 0 || --m_groupDepth > 0)
+        return;
+    const EstimateEdit edit = std::exchange(m_group, EstimateEdit{});
+    if (!edit.undo.isEmpty())
+        emit edited(edit);
+}
+
+void EstimateDocument::noteUnrecordedEdit()
+{
+    m_state.modified = true;
+    emit unrecordedEdit();
+}
+
+QString EstimateDocument::cellEditName(int column)
+{
+    static const QStringList names{QStringLiteral("修改项目名称"), QStringLiteral("修改施工说明"),
+                                   QStringLiteral("修改单位"),     QStringLiteral("修改工程量"),
+                                   QStringLiteral("修改损耗"),     QStringLiteral("修改税金"),
+                                   QStringLiteral("修改材料单价"), QStringLiteral("修改机械台班单价"),
+                                   QStringLiteral("修改人工单价"), QStringLiteral("修改管理费单价")};
+    const int k = column - CellText::NameColumn;
+    return k >= 0 && k < names.size() ? names.at(k) : QStringLiteral("修改单元格");
+}
+
+EstimateChange EstimateDocument::insertItem(int index, const ConstructItem &item, const RateSettings &rates)
+{
+    const InsertPlace place = m_estimate.placeFor(index, item.categoryKind);
+    RowRestore undo = recordOf({place.room});
+    const EstimateChange change = m_estimate.insertItem(index, item, rates, m_state);
+    if (change.applied) {
+        undo.first = change.insertedRow;
+        undo.takeCount = 1;
+        record(QStringLiteral("添加项目"), undo);
+    }
+    return announce(change);
+}
+
+EstimateChange EstimateDocument::appendRoom(const RoomData &room)
+{
+    RowRestore undo = recordOf({});
+    const EstimateChange change = m_estimate.appendRoom(room);
+    undo.first = change.insertedRow;
+    undo.takeCount = 1;
+    record(QStringLiteral("添加房间"), undo);
+    return announce(change);
+}
+
+CellEdit EstimateDocument::editCell(int index, int column, const QString &text)
+{
+    const RowRestore undo = recordOf({index, m_estimate.roomOf(index)});
+    CellEdit edit = m_estimate.editCell(index, column, text);
+    if (edit.change.applied)
+        record(cellEditName(column), undo);
+    announce(edit.change);
+    return edit;
+}
+
+EstimateChange EstimateDocument::deleteRow(int index)
+{
+    if (index < 0 || index >= m_estimate.rowCount())
+        return {};
+    const bool room = m_estimate.rows().at(index).isRoom();
+    RowRestore undo = recordOf(room ? QList<int>{} : QList<int>{m_estimate.roomOf(index)});
+    const int end = room ? m_estimate.roomEnd(index) : index + 1;
+    undo.first = index;
+    undo.putBack = m_estimate.rows().mid(index, end - index);
+    const EstimateChange change = m_estimate.removeRow(index);
+    if (change.applied)
+        record(room ? QStringLiteral("删除房间") : QStringLiteral("删除项目"), undo);
+    return announce(change);
+}
+
+EstimateChange EstimateDocument::moveGroup(int first, int count, int destination)
+{
+    if (first == destination || !m_estimate.moveRows(first, count, destination))
+        return {};
+    RowRestore undo = recordOf({});
+    undo.moveFrom = destination;
+    undo.moveCount = count;
+    undo.moveTo = first;
+    record(QStringLiteral("移动分类"), undo);
+    EstimateChange change;
+    change.applied = true;
+    change.movedFrom = first;
+    change.movedCount = count;
+    change.movedTo = destination;
+    // The lists follow the order of the estimate's rows.
+    change.resourcesChanged = true;
+    return announce(change);
+}
+
+EstimateChange EstimateDocument::renameRoom(int index, const QString &name)
+{
+    const RowRestore undo = recordOf({index});
+    if (index < 0 || index >= m_estimate.rowCount() || m_estimate.rows().at(index).room.name == name ||
+        !m_estimate.renameRoom(index, name))
+        return {};
+    record(QStringLiteral("重命名房间"), undo);
+    EstimateChange change;
+    change.applied = true;
+    change.renamedRooms = {index};
+    return announce(change);
+}
+
+EstimateChange EstimateDocument::applyRate(RateKind kind, const RateSettings &rates)
+{
+    QList<int> all;
+    all.reserve(m_estimate.rowCount());
+    for (int i = 0; i < m_estimate.rowCount(); ++i)
+        all << i;
+    const RowRestore undo = recordOf(all);
+    const EstimateChange change = m_estimate.applyRateToAll(kind, rates);
+    if (change.applied) {
+        record(kind == RateKind::Profit ? QStringLiteral("设置利润率")
+               : kind == RateKind::Loss ? QStringLiteral("设置损耗率")
+                                        : QStringLiteral("设置税率"),
+               undo);
+    }
+    return announce(change);
+}
+
+EstimateChange EstimateDocument::replaceItem(int index, const ConstructItem &edited)
+{
+    const RowRestore undo = recordOf({index, m_estimate.roomOf(index)});
+    EstimateChange change = m_estimate.repriceItem(index, edited);
+    change.resourcesChanged = change.applied;
+    if (change.applied)
+        record(QStringLiteral("编辑资源"), undo);
+    return announce(change);
+}
+
+EstimateChange EstimateDocument::setPrecision(Precision precision)
+{
+    const EstimateChange change = m_estimate.setPrecision(precision);
+    if (change.applied)
+        emit changed(change);
+    return change;
+}
+
+EstimateChange EstimateDocument::restore(const RowRestore &restore)
+{
+    return announce(m_estimate.restore(restore));
+}
+
+void EstimateDocument::undo(const EstimateEdit &edit)
+{
+    for (qsizetype k = edit.undo.size() - 1; k >= 0; --k)
+        restore(edit.undo.at(k));
+}
+
+void EstimateDocument::redo(const EstimateEdit &edit)
+{
+    for (const RowRestore &step : edit.redo)
+        restore(step);
+}
+
+void EstimateDocument::clear()
+{
+    EstimateChange change;
+    change.applied = m_estimate.rowCount() > 0;
+    change.removedFirst = 0;
+    change.removedCount = m_estimate.rowCount();
+    change.totalsChanged = true;
+    change.resourcesChanged = true;
+    m_estimate.clear();
+    if (change.applied)
+        emit changed(change);
+}
+
+void EstimateDocument::markSaved()
+{
+    m_state.modified = false;
+    emit savedStateReached();
+}
+
+void EstimateDocument::markReplaced()
+{
+    m_state.modified = false;
+    emit documentReplaced();
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "documentstate.h"
+#include "estimate.h"
+#include "estimatechange.h"
+#include "estimateedit.h"
+#include "rowrestore.h"
+
+#include <QObject>
+
+// The project the user edits: the estimate and the document state, changed
+// only through these operations. Each applied operation marks the document
+// modified and announces what it changed once, with changed(); the grids
+// listen. Every applied edit is also handed on as an EstimateEdit, the
+// stored rows that undo and redo it exactly.
+class EstimateDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit EstimateDocument(QObject *parent = nullptr);
+
+    Estimate &estimate() { return m_estimate; }
+    const Estimate &estimate() const { return m_estimate; }
+    DocumentState &state() { return m_state; }
+    const DocumentState &state() const { return m_state; }
+    bool isModified() const { return m_state.modified; }
+    void setModified(bool modified) { m_state.modified = modified; }
+
+    // A copy of item into the room holding index, at the end of its category group.
+    EstimateChange insertItem(int index, const ConstructItem &item, const RateSettings &rates);
+    EstimateChange appendRoom(const RoomData &room);
+    // What the user typed into a cell of an item row.
+    CellEdit editCell(int index, int column, const QString &text);
+    // A construct row, or a room row with all its items.
+    EstimateChange deleteRow(int index);
+    // Rows [first, first + count) so that they start at destination (counted after their removal).
+    EstimateChange moveGroup(int first, int count, int destination);
+    EstimateChange renameRoom(int index, const QString &name);
+    // The project rate of this kind on every item; refused unless the rate is enabled.
+    EstimateChange applyRate(RateKind kind, const RateSettings &rates);
+    // The item of a construct row replaced (its resources were edited) and repriced.
+    EstimateChange replaceItem(int index, const ConstructItem &edited);
+    // Shown decimals only: not an edit of the project.
+    EstimateChange setPrecision(Precision precision);
+    // Puts back what an undo record holds; not itself recorded.
+    EstimateChange restore(const RowRestore &restore);
+    // Undo and redo of a recorded step.
+    void undo(const EstimateEdit &edit);
+    void redo(const EstimateEdit &edit);
+
+    // Edits are handed on as EstimateEdits only while recording (an undo history
+    // listens); reading a project is not recorded.
+    void setRecording(bool recording) { m_recording = recording; }
+    bool isRecording() const { return m_recording; }
+
+    // The edits until the matching endGroup() form one step under this name.
+    void beginGroup(const QString &name);
+    void endGroup();
+    // A change kept outside the estimate (a head field): the saved state can no longer be reached by undo.
+    void noteUnrecordedEdit();
+
+    // The undo button's name of an edit of this column.
+    static QString cellEditName(int column);
+
+    // Empties the estimate before another project is read or a new one starts.
+    void clear();
+    // The project was written, read or started anew: it matches its file now.
+    void markSaved();
+    void markReplaced();
+
+signals:
+    void changed(const EstimateChange &change);
+    // An edit (or a finished group of them) was applied; the undo history keeps it.
+    void edited(const EstimateEdit &edit);
+    void unrecordedEdit();
+    // The project now matches what was saved; the undo history marks its clean state here.
+    void savedStateReached();
+    // Another project was read or a new one started: the undo history no longer applies.
+    void documentReplaced();
+
+private:
+    EstimateChange announce(const EstimateChange &change);
+    RowRestore recordOf(const QList<int> &indices) const;
+    RowRestore redoOf(const RowRestore &undo) const;
+    void record(const QString &name, const RowRestore &undo);
+
+    Estimate m_estimate;
+    DocumentState m_state;
+    bool m_recording = false;
+    int m_groupDepth = 0;
+    EstimateEdit m_group;
+};

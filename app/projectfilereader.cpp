@@ -2,6 +2,7 @@
 
 #include "indexedtext.h"
 #include "projectfileencoding.h"
+#include "projectfileintegrity.h"
 
 #include "estimate/attributereader.h"
 
@@ -219,6 +220,7 @@ ProjectLoadResult LoadProjectFile(const QString &path)
         return result;
     }
     result.document = ParseProjectBytes(bytes);
+    result.damaged = !ProjectFileIntegrity::isComplete(bytes);
     result.status = ProjectLoadStatus::Loaded;
     return result;
 }

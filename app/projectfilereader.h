@@ -20,6 +20,8 @@ struct ProjectLoadResult {
     ProjectLoadStatus status = ProjectLoadStatus::Failed;
     QString errorText;
     ProjectDocument document;
+    // Loaded, but the file ends early or lacks an end tag: the document holds what could be read.
+    bool damaged = false;
 };
 
 // Files beyond this size are refused rather than read into memory.

@@ -115,6 +115,7 @@ bool BudgetTable::insertItem(int requestedGridRow, const ConstructItem &source)
     if (!change.applied)
         return false;
     const int i = change.insertedRow;
+    m_lastInsertedGridRow = i + TableHeaderRows;
     insertGridRows(i, 1);
     showChange(change);
     writeItemNumber(i, change.insertedNumber);
@@ -365,6 +366,19 @@ void BudgetTable::selectRoom(int ordinal)
     }
 }
 
+int BudgetTable::receivingRoomOrdinal() const
+{
+    const int active = m_table.activeRow();
+    const int index = isEstimateRow(active) ? active - TableHeaderRows : m_estimate.rowCount() - 1;
+    const int room = m_estimate.roomOf(index);
+    if (room < 0)
+        return -1;
+    int ordinal = 0;
+    for (int i = 0; i < room; ++i)
+        ordinal += m_estimate.rows().at(i).isRoom() ? 1 : 0;
+    return ordinal;
+}
+
 // ---- edits and clicks -----------------------------------------------------
 
 bool BudgetTable::isEstimateRow(int gridRow) const
@@ -524,7 +538,7 @@ void BudgetTable::layoutColumns(int clientWidth, bool budgetStepShown)
 {
     if (!budgetStepShown)
         return;
-    m_columnWidths = ColumnLayout::widthsFor(clientWidth, m_showLoss, m_showTax);
+    m_columnWidths = ColumnLayout::widthsFor(clientWidth, m_showLoss, m_showTax, m_minimumNumberWidth);
     applyColumnWidths();
 }
 

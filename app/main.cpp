@@ -1,4 +1,5 @@
 #include "app/appcontext.h"
+#include "app/widgets/chinesetranslations.h"
 #include "app/widgets/cquillarydlg.h"
 #include "estimate/widgets/qtroomtextpainter.h"
 #include "app/widgets/screenshottour.h"
@@ -12,6 +13,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plotwright"));
+    ChineseTranslations::install(app);
 
     QtRoomTextPainter painter;
     QtTextMeasure measure;

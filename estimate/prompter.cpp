@@ -12,3 +12,8 @@ QString Prompter::messageText(int message)
     default: return {};
     }
 }
+
+int Prompter::defaultAnswer(int message)
+{
+    return message == AskDeleteRow || message == AskOverwriteName ? Cancel : Yes;
+}

@@ -21,6 +21,7 @@ class PlatformActions;
 class SettingsActions;
 class SettingsMenu;
 class ViewSwitcher;
+class WindowTitle;
 
 // The main window: toolbar, left pane and one of three views on the right. It
 // routes commands to the parts that do the work and switches the views when the
@@ -75,6 +76,7 @@ protected:
 private:
     void createPanes();
     void connectPanes();
+    void connectTitle();
     void layoutPanes();
     void createParts();
     void addCommands();
@@ -102,4 +104,5 @@ private:
     std::unique_ptr<SettingsActions> m_settings;
     std::function<void(int)> m_leftPaneCommand;
     MainPanes *m_panes = nullptr;
+    WindowTitle *m_title = nullptr;
 };

@@ -29,6 +29,7 @@ CTipsDlg::CTipsDlg(const QString &title, const QString &secondText, int message,
     setWindowTitle(QStringLiteral("提示"));
     createControls();
     placeButtons();
+    chooseDefaultButton();
     setFixedSize(Width, Height);
     if (m_message != 0)
         centreOverOwner(owner);
@@ -97,6 +98,15 @@ void CTipsDlg::placeButtons()
     m_ok->move(294, 168);
     m_cancel->setVisible(true);
     m_no->setVisible(true);
+}
+
+void CTipsDlg::chooseDefaultButton()
+{
+    QPushButton *chosen = button(Prompter::defaultAnswer(m_message));
+    if (!chosen || chosen->isHidden())
+        chosen = m_ok;
+    chosen->setDefault(true);
+    chosen->setFocus();
 }
 
 void CTipsDlg::centreOverOwner(QWidget *owner)

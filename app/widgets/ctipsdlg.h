@@ -42,6 +42,7 @@ public slots:
 private:
     void createControls();
     void placeButtons();
+    void chooseDefaultButton();
     void centreOverOwner(QWidget *owner);
     void finish(int answer);
 

@@ -94,15 +94,18 @@ void DocumentCommands::openProjectSequence()
     const DocumentLifecycle::OpenResult result = m_lifecycle.openProject(m_context.document().currentProjectPath);
     m_context.document().pendingOperation = PendingOperation::None;
     m_status.endProgress();
-    if (result.status == DocumentLifecycle::OpenStatus::Failed)
-        report(result.errorText);
-    else
-        projectReplaced();
+    reportOpened(result);
 }
 
-void DocumentCommands::projectReplaced()
+void DocumentCommands::reportOpened(const DocumentLifecycle::OpenResult &result)
 {
+    if (result.status == DocumentLifecycle::OpenStatus::Failed) {
+        report(result.errorText);
+        return;
+    }
     emit documentReplaced();
+    if (result.damaged)
+        report(DocumentLifecycle::DamagedFileText);
 }
 
 bool DocumentCommands::saveProject()
@@ -113,6 +116,8 @@ bool DocumentCommands::saveProject()
     const ProjectSaveResult result = m_lifecycle.saveProject(*path);
     if (!result.ok)
         report(result.errorText.isEmpty() ? QStringLiteral("项目保存失败。") : result.errorText);
+    else
+        emit saved();
     return result.ok;
 }
 
@@ -124,10 +129,8 @@ void DocumentCommands::dropFiles(const QStringList &paths)
     m_context.document().pendingOperation = PendingOperation::OpenProject;
     const DocumentLifecycle::OpenResult result = m_lifecycle.openProject(*chosen);
     m_context.document().pendingOperation = PendingOperation::None;
-    if (result.status == DocumentLifecycle::OpenStatus::Failed)
-        report(result.errorText);
-    else if (result.status == DocumentLifecycle::OpenStatus::Opened)
-        projectReplaced();
+    if (result.status != DocumentLifecycle::OpenStatus::Ignored)
+        reportOpened(result);
 }
 
 bool DocumentCommands::closeRequest()

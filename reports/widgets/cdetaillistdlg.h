@@ -44,9 +44,6 @@ signals:
     void purchaseRequested();
     void closeFloatingMenuRequested();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void createButtons();
     QPushButton *button(const QString &text, const QString &name);

@@ -69,7 +69,7 @@ qreal CellTextFit::minimumScale(const QFont &font)
 int CellTextFit::legibleNumberWidth(const QFont &font)
 {
     const QFont legible = scaled(font, minimumScale(font));
-    const qreal text = QFontMetricsF(legible).horizontalAdvance(QStringLiteral("0000.00"));
+    const qreal text = QFontMetricsF(legible).horizontalAdvance(QStringLiteral("000.00"));
     return int(std::ceil(text)) + 2 * FittedSideMargin + GridLine;
 }
 

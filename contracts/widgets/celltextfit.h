@@ -43,7 +43,7 @@ public:
     static QFont scaled(const QFont &font, qreal scale);
     // The smallest scale of `font` that is still legible: never below MinimumScale nor the legible size.
     static qreal minimumScale(const QFont &font);
-    // The narrowest cell in which a number of up to seven digits stays whole at the legible size.
+    // The narrowest cell in which a quantity or price such as "120.00" stays whole at the legible size.
     static int legibleNumberWidth(const QFont &font);
     static qreal lineHeight(const QFont &font);
 

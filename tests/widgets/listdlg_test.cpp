@@ -49,15 +49,6 @@ TEST_F(ListPaneTest, StaleMaterialListIsRebuiltThroughTheMainWindow)
     EXPECT_FALSE(pane.gridView(BillLists::MaterialList)->isHidden());
 }
 
-QLineEdit *openListEditor(GridView *view)
-{
-    for (QLineEdit *editor : view->viewport()->findChildren<QLineEdit *>()) {
-        if (editor->isVisible())
-            return editor;
-    }
-    return nullptr;
-}
-
 // In an open cell editor the keys do what they do without one: Tab and Enter make the
 // list's own move once, Escape leaves the editor as it is.
 TEST_F(ListPaneTest, KeysInAListCellEditorFollowTheListsMoves)
@@ -71,15 +62,15 @@ TEST_F(ListPaneTest, KeysInAListCellEditorFollowTheListsMoves)
         const int expected = lists.nextColumn(row, 6);
         view->edit(view->model()->index(row, 6));
         QTest::qWait(1);
-        QLineEdit *editor = openListEditor(view);
+        QLineEdit *editor = openEditor(view);
         ASSERT_NE(editor, nullptr) << key;
         QTest::keyClick(editor, Qt::Key_Escape);
         QTest::qWait(1);
-        EXPECT_EQ(openListEditor(view), editor) << "Escape closed the editor";
+        EXPECT_EQ(openEditor(view), editor) << "Escape closed the editor";
         QTest::keyClick(editor, key);
         QTest::qWait(20);
         EXPECT_EQ(bill.activeColumn(), expected) << key;
-        EXPECT_EQ(openListEditor(view), nullptr) << key;
+        EXPECT_EQ(openEditor(view), nullptr) << key;
     }
 }
 

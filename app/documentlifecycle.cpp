@@ -92,7 +92,10 @@ DocumentLifecycle::OpenResult DocumentLifecycle::openProject(const QString &path
         break;
     }
     applyDocument(loaded.document, path);
-    return {OpenStatus::Opened, loaded.noticeText};
+    // What was lost is only in the damaged file: closing must ask before anything is dropped.
+    if (loaded.damaged)
+        m_context.document().modified = true;
+    return {OpenStatus::Opened, loaded.noticeText, loaded.damaged};
 }
 
 DocumentLifecycle::OpenResult DocumentLifecycle::openExistingProject(const QString &path)
@@ -179,8 +182,11 @@ ProjectSaveResult DocumentLifecycle::saveProject(const QString &chosenPath)
     }
     const ProjectSaveResult result =
         SaveProjectFile(path, c.projectInfo(), c.settings().rates, c.settings().page, c.estimate().rows());
-    if (result)
+    if (result) {
+        // The next save proposes the file just written, not the one the project came from.
+        c.document().currentProjectPath = path;
         c.estimateDocument().markSaved();
+    }
     return result;
 }
 
@@ -229,16 +235,41 @@ DocumentLifecycle::OpenResult DocumentLifecycle::dropFiles(const QStringList &pa
     return openProject(*chosen);
 }
 
-std::optional<QString> DocumentLifecycle::commandLineProject(const QString &commandLine)
+namespace {
+
+// The path a command line names, quotes removed; nothing for an empty line or a CAD hand-over.
+std::optional<QString> commandLinePath(const QString &commandLine)
 {
     if (commandLine.isEmpty() || commandLine == QStringLiteral("CADTOQUILLARY") ||
         commandLine.contains(QStringLiteral("azj")))
         return std::nullopt;
     QString path = commandLine;
     path.remove(QLatin1Char('"'));
-    if (!QFileInfo(path).isFile())
+    return path;
+}
+
+} // namespace
+
+std::optional<QString> DocumentLifecycle::commandLineProject(const QString &commandLine)
+{
+    const std::optional<QString> path = commandLinePath(commandLine);
+    if (!path || !QFileInfo(*path).isFile())
         return std::nullopt;
     return path;
+}
+
+std::optional<QString> DocumentLifecycle::missingCommandLineProject(const QString &commandLine)
+{
+    const std::optional<QString> path = commandLinePath(commandLine);
+    if (!path || path->trimmed().isEmpty() || QFileInfo::exists(*path))
+        return std::nullopt;
+    return path;
+}
+
+QString DocumentLifecycle::windowTitle(const QString &projectPath, bool modified)
+{
+    const QString caption = BudgetTable::captionFor(projectPath);
+    return modified ? caption + QStringLiteral(" *") : caption;
 }
 
 bool DocumentLifecycle::closeRequest(const SavePathChooser &choosePath)

@@ -21,6 +21,8 @@ public:
     static constexpr int UnsavedChangesMessage = 2;
     static constexpr int UnsavedChangesStyle = 0;
     static inline const QString MissingFileText = QStringLiteral("文件不存在,请输入正确的文件名");
+    static inline const QString DamagedFileText =
+        QStringLiteral("文件不完整或已损坏，只读取了能读取的部分。");
 
     // What the unsaved-changes guard does next.
     enum class GuardStep {
@@ -41,6 +43,8 @@ public:
     struct OpenResult {
         OpenStatus status = OpenStatus::Failed;
         QString errorText; // when opened: a notice about the file read, usually empty
+        // Opened from a file that ended early or lost an end tag: the project is marked modified.
+        bool damaged = false;
     };
 
     // The save dialog: the chosen path, or nothing when cancelled. It proposes `proposedPath`.
@@ -68,8 +72,8 @@ public:
     // Puts a read document into the table, the bill lists and the document state.
     void applyDocument(const ProjectDocument &document, const QString &path);
     // Writes the project to `chosenPath` (".gzj" added to a name without extension); a file
-    // already there is kept as its backup first.
-    // The project path does not change; modified is cleared only on success.
+    // already there is kept as its backup first. Only on success the written file becomes the
+    // current project path and modified is cleared.
     ProjectSaveResult saveProject(const QString &chosenPath);
     // The save command: asks for a path and saves; nothing happens when cancelled. A failure is reported.
     ProjectSaveResult saveProjectCommand(const SavePathChooser &choosePath);
@@ -87,6 +91,10 @@ public:
     // The project named on the command line, quotes removed; nothing when the
     // line is empty, a CAD hand-over, or names no existing file.
     static std::optional<QString> commandLineProject(const QString &commandLine);
+    // The path a command line names when no file is there, so the user can be told.
+    static std::optional<QString> missingCommandLineProject(const QString &commandLine);
+    // The main window's title: the current file's name, and a mark while it has unsaved changes.
+    static QString windowTitle(const QString &projectPath, bool modified);
 
 private:
     void fillEstimateOnly(const ProjectRoom &room);

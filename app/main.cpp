@@ -1,4 +1,5 @@
 #include "app/appcontext.h"
+#include "app/widgets/chinesetranslations.h"
 #include "app/widgets/cquillarydlg.h"
 #include "app/widgets/screenshottour.h"
 #include "contracts/widgets/qttextmeasure.h"
@@ -13,6 +14,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plotwright"));
+    ChineseTranslations::install(app);
 
     QtRoomTextPainter painter;
     QtTextMeasure measure;

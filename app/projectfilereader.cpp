@@ -2,6 +2,7 @@
 
 #include "indexedtext.h"
 #include "projectfileencoding.h"
+#include "projectfileintegrity.h"
 
 #include "estimate/attributereader.h"
 #include "estimate/finitenumbers.h"
@@ -251,5 +252,7 @@ ProjectLoadResult LoadProjectFile(const QString &path)
     result = ReadProjectBytes(bytes);
     if (result.status == ProjectLoadStatus::Failed)
         result.errorText = QStringLiteral("%1：%2").arg(path, result.errorText);
+    else
+        result.damaged = !ProjectFileIntegrity::isComplete(bytes);
     return result;
 }

@@ -21,6 +21,8 @@ struct ProjectLoadResult {
     QString errorText;
     QString noticeText; // after loading: what the user should know about the file read
     ProjectDocument document;
+    // Loaded, but the file ends early or lacks an end tag: the document holds what could be read.
+    bool damaged = false;
 };
 
 // Files beyond this size are refused rather than read into memory.

@@ -131,6 +131,7 @@ bool BudgetTable::insertItem(int requestedGridRow, const ConstructItem &source)
     const EstimateChange change = m_doc.insertItem(requestedGridRow - TableHeaderRows, source, m_rates);
     if (!change.applied)
         return false;
+    m_lastInsertedGridRow = change.insertedRow + TableHeaderRows;
     // A list built before would miss the new item's materials and machines.
     m_shared.markListsStale();
     m_estimate.setIdle(true);
@@ -477,6 +478,19 @@ void BudgetTable::selectRoom(int ordinal)
     }
 }
 
+int BudgetTable::receivingRoomOrdinal() const
+{
+    const int active = m_table.activeRow();
+    const int index = isEstimateRow(active) ? active - TableHeaderRows : m_estimate.rowCount() - 1;
+    const int room = m_estimate.roomOf(index);
+    if (room < 0)
+        return -1;
+    int ordinal = 0;
+    for (int i = 0; i < room; ++i)
+        ordinal += m_estimate.rows().at(i).isRoom() ? 1 : 0;
+    return ordinal;
+}
+
 // ---- edits and clicks -----------------------------------------------------
 
 bool BudgetTable::isEstimateRow(int gridRow) const
@@ -639,7 +653,7 @@ void BudgetTable::layoutColumns(int clientWidth, bool budgetStepShown)
 {
     if (!budgetStepShown)
         return;
-    m_columnWidths = ColumnLayout::widthsFor(clientWidth, m_showLoss, m_showTax);
+    m_columnWidths = ColumnLayout::widthsFor(clientWidth, m_showLoss, m_showTax, m_minimumNumberWidth);
     applyColumnWidths();
 }
 

@@ -61,6 +61,9 @@ public:
     // Asks for a new name of the room at this grid row; false when skipped or unchanged.
     bool renameRoom(int gridRow);
     void selectRoom(int ordinal);
+    // The room, counted among the rooms, that an added library item goes into: the room of the
+    // active row, or the last room when the active row is no estimate row; -1 without rooms.
+    int receivingRoomOrdinal() const;
     // A typed room name: blanks at its start go (not at its end); nothing left gives "新项目".
     static QString roomNameFromInput(const QString &typed);
 
@@ -69,6 +72,8 @@ public:
     // Grid event 7 on the active cell; insideCell tells whether the mouse is inside it.
     TableClick onTableClick(bool insideCell);
     void highlightCell(int gridRow, int column);
+    // The table row the last successful insertItem wrote; -1 before any.
+    int lastInsertedGridRow() const { return m_lastInsertedGridRow; }
     void clearHighlight();
     // Tab or Enter: the active cell's edit ends and the next cell of the row becomes active.
     void onTabOrEnter();
@@ -78,6 +83,8 @@ public:
 
     // Re-lays the columns for a main-window client width; applied only while the budget step shows.
     void layoutColumns(int clientWidth, bool budgetStepShown);
+    // The narrowest a number column may be laid out, so its text stays legible on one line.
+    void setMinimumNumberWidth(int width) { m_minimumNumberWidth = width; }
     void toggleLoss(int clientWidth, bool budgetStepShown);
     void toggleTax(int clientWidth, bool budgetStepShown);
 
@@ -170,6 +177,8 @@ private:
 
     bool m_showLoss = true;
     bool m_showTax = true;
+    int m_minimumNumberWidth = 0;
+    int m_lastInsertedGridRow = -1;
     bool m_showlr = true;
     ColumnLayout::Widths m_columnWidths = ColumnLayout::initialWidths();
     QList<Highlight> m_highlighted;

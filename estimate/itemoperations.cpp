@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr int ItemNameColumn = 3;
+
 constexpr int NoticeStyle = 1;
 constexpr int QuestionStyle = 7;
 
@@ -57,8 +59,21 @@ bool ItemOperations::addLibraryItem(qint64 treeNode)
     }
     if (!m_table.insertItem(requested, item))
         return false;
+    int inserted = m_table.lastInsertedGridRow();
+    const int rowsBefore = m_table.estimate().rowCount();
     addCompanion(item.itemName, requested);
+    // A companion put above the item moves it one row down.
+    if (m_table.estimate().rowCount() > rowsBefore && m_table.lastInsertedGridRow() <= inserted)
+        ++inserted;
+    showInserted(inserted);
     return true;
+}
+
+// The new item is where the user looks next: highlighted, and the active cell so the view scrolls to it.
+void ItemOperations::showInserted(int gridRow)
+{
+    m_table.table().setActiveCell(gridRow, ItemNameColumn);
+    m_table.highlightCell(gridRow, ItemNameColumn);
 }
 
 void ItemOperations::addCompanion(const QString &itemName, int requestedGridRow)

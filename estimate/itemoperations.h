@@ -39,6 +39,7 @@ public:
     void handleTableCode(int code, qint64 treeNode, int clientWidth, bool budgetStepShown);
 
 private:
+    void showInserted(int gridRow);
     const ConstructItem *libraryItem(qint64 treeNode) const;
     void addCompanion(const QString &itemName, int requestedGridRow);
     bool roomHoldsItemNamed(int roomIndex, const QString &name) const;

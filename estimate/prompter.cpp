@@ -23,3 +23,8 @@ QString Prompter::messageText(int message)
         return {};
     }
 }
+
+int Prompter::defaultAnswer(int message)
+{
+    return message == AskDeleteRow || message == AskOverwriteName ? Cancel : Yes;
+}

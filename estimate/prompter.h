@@ -35,4 +35,6 @@ public:
 
     // The text shown for a message number; empty for 0 and unknown numbers.
     static QString messageText(int message);
+    // The answer Enter gives: 确定, except where 确定 would delete or overwrite something.
+    static int defaultAnswer(int message);
 };

@@ -3,6 +3,7 @@
 #include "app/projectform.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,6 +16,8 @@ constexpr int FieldStep = 41;
 constexpr int FieldWidth = 210;
 constexpr int ButtonHeight = 30;
 constexpr int EditHeight = 22;
+constexpr int CaptionX = 8;
+constexpr int CaptionGap = 6;
 
 bool movesOn(int key)
 {
@@ -48,6 +51,12 @@ void CAddListDlg::createField(int index)
     button->setGeometry(FieldX, y, FieldWidth, ButtonHeight);
     button->installEventFilter(this);
     connect(button, &QPushButton::clicked, this, [this, index] { startEdit(index); });
+    // A filled button shows only its value: the caption beside it says which value it is.
+    auto *caption = new QLabel(ProjectForm::label(index), this);
+    caption->setObjectName(QStringLiteral("AddListDlgCaption"));
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    caption->setGeometry(CaptionX, y, FieldX - CaptionX - CaptionGap, ButtonHeight);
+    m_captions[index] = caption;
     auto *edit = new QLineEdit(this);
     edit->setGeometry(FieldX, y + (ButtonHeight - EditHeight) / 2, FieldWidth, EditHeight);
     edit->hide();

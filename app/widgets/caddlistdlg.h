@@ -4,6 +4,7 @@
 #include <array>
 
 class ProjectForm;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -27,6 +28,7 @@ public:
     int editedField() const { return m_editing; }
     QLineEdit *editBox(int index) const { return m_edits[index]; }
     QPushButton *fieldButton(int index) const { return m_buttons[index]; }
+    QLabel *caption(int index) const { return m_captions[index]; }
     QPushButton *nextButton() const { return m_next; }
 
 signals:
@@ -48,6 +50,7 @@ private:
     ProjectForm &m_form;
     std::array<QPushButton *, 9> m_buttons{};
     std::array<QLineEdit *, 9> m_edits{};
+    std::array<QLabel *, 9> m_captions{};
     QPushButton *m_next = nullptr;
     int m_editing = -1;
 };

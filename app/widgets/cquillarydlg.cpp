@@ -16,6 +16,7 @@
 #include "settingsmenu.h"
 #include "templatecommands.h"
 #include "viewswitcher.h"
+#include "windowtitle.h"
 
 #include "app/appcontext.h"
 #include "app/profilefile.h"
@@ -56,7 +57,7 @@ CQuillaryDlg::CQuillaryDlg(AppContext &context, QWidget *parent)
     createParts();
     addCommands();
     addShortcuts();
-    setWindowTitle(BudgetTable::captionFor(m_context.document().currentProjectPath));
+    m_title->refresh();
     m_toolbar->placeForSize(width(), height());
     layoutPanes();
 }
@@ -91,9 +92,8 @@ void CQuillaryDlg::connectPanes()
                 this, [this, step] { showBillList(step - 1); }, Qt::QueuedConnection);
     });
     connect(left, &CItemDlg::showBudgetTableRequested, this, &CQuillaryDlg::showTable, Qt::QueuedConnection);
-    connect(left, &CItemDlg::newProjectRequested, this, [this] { m_documents->newProject(); });
-    connect(m_panes->form(), &CAddListDlg::nextRequested, this, &CQuillaryDlg::showTable,
-            Qt::QueuedConnection);
+    connect(left, &CItemDlg::newProjectRequested, this, [this] { runCommand(CommandId::NewProject); });
+    connect(m_panes->form(), &CAddListDlg::nextRequested, this, &CQuillaryDlg::showTable, Qt::QueuedConnection);
     CTableDlg *table = m_panes->table();
     connect(
         table, &CTableDlg::nextRequested, this, [this] { showBillList(1); }, Qt::QueuedConnection);
@@ -144,6 +144,21 @@ void CQuillaryDlg::createParts()
     connect(m_platform, &PlatformActions::userChanged, m_toolbar, &MainToolbar::showUser);
     createTemplateCommands();
     connectPanes();
+    connectTitle();
+}
+
+void CQuillaryDlg::connectTitle()
+{
+    m_title = new WindowTitle(this, m_context.document());
+    const auto refresh = [this] { m_title->refreshSoon(); };
+    Grid *table = &m_context.tableGrid();
+    connect(table, &Grid::cellsChanged, m_title, refresh);
+    connect(table, &Grid::rowsInserted, m_title, refresh);
+    connect(table, &Grid::rowsRemoved, m_title, refresh);
+    connect(table, &Grid::reset, m_title, refresh);
+    connect(m_panes->form(), &CAddListDlg::fieldChanged, m_title, refresh);
+    connect(m_documents, &DocumentCommands::documentReplaced, m_title, &WindowTitle::refresh);
+    connect(m_documents, &DocumentCommands::saved, m_title, &WindowTitle::refresh);
 }
 
 void CQuillaryDlg::createTemplateCommands()
@@ -236,9 +251,13 @@ void CQuillaryDlg::addShortcuts()
 
 bool CQuillaryDlg::runCommand(int id)
 {
+    // A value still in its edit box counts before the command looks at the project.
+    m_panes->form()->finishEdit();
     if (id != CommandId::Settings)
         closeTemplateMenu();
-    return m_router.route(id);
+    const bool routed = m_router.route(id);
+    m_title->refreshSoon();
+    return routed;
 }
 
 void CQuillaryDlg::closeTemplateMenu()
@@ -303,6 +322,11 @@ bool CQuillaryDlg::runLongOperation(PendingOperation pending, std::function<void
 
 void CQuillaryDlg::startWithCommandLine(const QString &commandLine)
 {
+    if (DocumentLifecycle::missingCommandLineProject(commandLine)) {
+        QTimer::singleShot(CommandLineDelayMs, this,
+                           [this] { m_documents->report(DocumentLifecycle::MissingFileText); });
+        return;
+    }
     if (!DocumentLifecycle::commandLineProject(commandLine))
         return;
     // The table is the first view while the project is opened.
@@ -388,6 +412,7 @@ void CQuillaryDlg::dropEvent(QDropEvent *event)
             paths.append(url.toLocalFile());
     }
     event->acceptProposedAction();
+    m_panes->form()->finishEdit();
     m_documents->dropFiles(paths);
 }
 

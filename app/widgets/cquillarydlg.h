@@ -26,6 +26,7 @@ class SettingsMenu;
 class TemplateCommands;
 class UndoHistory;
 class ViewSwitcher;
+class WindowTitle;
 
 // The main window: toolbar, left pane and one of three views on the right. It
 // routes commands to the parts that do the work and switches the views when the
@@ -86,6 +87,7 @@ protected:
 private:
     void createPanes();
     void connectPanes();
+    void connectTitle();
     void layoutPanes();
     void createParts();
     void addCommands();
@@ -119,4 +121,5 @@ private:
     TemplateCommands *m_templates = nullptr;
     UndoHistory *m_undo = nullptr;
     Autosave *m_autosave = nullptr;
+    WindowTitle *m_title = nullptr;
 };

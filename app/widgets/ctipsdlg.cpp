@@ -29,6 +29,7 @@ CTipsDlg::CTipsDlg(const QString &title, const QString &secondText, int message,
     createControls();
     showSecondText(secondText);
     placeButtons();
+    chooseDefaultButton();
     setFixedSize(Width, Height);
     if (m_message != 0)
         centreOverOwner(owner);
@@ -114,6 +115,15 @@ void CTipsDlg::placeButtons()
     m_ok->move(294, 168);
     m_cancel->setVisible(true);
     m_no->setVisible(true);
+}
+
+void CTipsDlg::chooseDefaultButton()
+{
+    QPushButton *chosen = button(Prompter::defaultAnswer(m_message));
+    if (!chosen || chosen->isHidden())
+        chosen = m_ok;
+    chosen->setDefault(true);
+    chosen->setFocus();
 }
 
 void CTipsDlg::centreOverOwner(QWidget *owner)

@@ -45,6 +45,7 @@ private:
     void createControls();
     void showSecondText(const QString &text);
     void placeButtons();
+    void chooseDefaultButton();
     void centreOverOwner(QWidget *owner);
     void finish(int answer);
 

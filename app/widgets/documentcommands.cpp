@@ -91,33 +91,35 @@ void DocumentCommands::openProjectSequence()
         m_lifecycle.openProject(m_context.document().currentProjectPath);
     m_context.document().pendingOperation = PendingOperation::None;
     m_status.endProgress();
-    if (result.status == DocumentLifecycle::OpenStatus::Failed)
-        report(result.errorText);
-    else
-        projectReplaced();
-    if (result.status == DocumentLifecycle::OpenStatus::Opened && !result.errorText.isEmpty())
-        report(result.errorText);
+    reportOpened(result);
 }
 
-void DocumentCommands::projectReplaced()
+void DocumentCommands::reportOpened(const DocumentLifecycle::OpenResult &result)
 {
+    if (result.status == DocumentLifecycle::OpenStatus::Failed) {
+        report(result.errorText);
+        return;
+    }
     emit documentReplaced();
+    if (!result.errorText.isEmpty())
+        report(result.errorText);
+    if (result.damaged)
+        report(DocumentLifecycle::DamagedFileText);
 }
 
 bool DocumentCommands::saveProject()
 {
-    return m_lifecycle.saveProjectCommand(savePathChooser()).ok;
+    const ProjectSaveResult result = m_lifecycle.saveProjectCommand(savePathChooser());
+    if (result.ok)
+        emit saved();
+    return result.ok;
 }
 
 void DocumentCommands::dropFiles(const QStringList &paths)
 {
     const DocumentLifecycle::OpenResult result = m_lifecycle.dropFiles(paths, savePathChooser());
-    if (result.status == DocumentLifecycle::OpenStatus::Failed)
-        report(result.errorText);
-    else if (result.status == DocumentLifecycle::OpenStatus::Opened)
-        projectReplaced();
-    if (result.status == DocumentLifecycle::OpenStatus::Opened && !result.errorText.isEmpty())
-        report(result.errorText);
+    if (result.status != DocumentLifecycle::OpenStatus::Ignored)
+        reportOpened(result);
 }
 
 bool DocumentCommands::closeRequest()

@@ -51,17 +51,20 @@ public:
     void dropFiles(const QStringList &paths);
     // True when the window may close; the settings are saved then.
     bool closeRequest();
+    // The notice over the window, as for a failed open.
+    void report(const QString &text) const;
 
 signals:
     // The project was replaced (new, open, drop): panes showing it refresh.
     void documentReplaced();
+    // The project was written: its file is now the current one.
+    void saved();
 
 private:
     std::optional<QString> chooseSavePath(const QString &proposed) const;
     DocumentLifecycle::SavePathChooser savePathChooser() const;
     std::optional<QString> chooseOpenPath() const;
-    void report(const QString &text) const;
-    void projectReplaced();
+    void reportOpened(const DocumentLifecycle::OpenResult &result);
 
     AppContext &m_context;
     DocumentLifecycle &m_lifecycle;

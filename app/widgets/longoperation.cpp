@@ -15,12 +15,21 @@ LongOperation::LongOperation(QWidget *window, DocumentState &document, QObject *
 
 bool LongOperation::start(PendingOperation pending, std::function<void()> operation)
 {
-    if (m_operation || !operation)
+    if (!operation)
         return false;
+    if (m_busy)
+        m_waiting.append({pending, std::move(operation)});
+    else
+        begin(pending, std::move(operation));
+    return true;
+}
+
+void LongOperation::begin(PendingOperation pending, std::function<void()> operation)
+{
+    m_busy = true;
     m_document.pendingOperation = pending;
     m_operation = std::move(operation);
     m_launcher->start();
-    return true;
 }
 
 QRect LongOperation::progressRect() const
@@ -49,5 +58,10 @@ void LongOperation::run()
     if (m_window)
         m_window->setEnabled(true);
     m_launcher->close();
+    m_busy = false;
     emit finished();
+    if (!m_waiting.isEmpty()) {
+        Waiting next = m_waiting.takeFirst();
+        begin(next.pending, std::move(next.operation));
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "estimate/documentstate.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -24,14 +25,21 @@ public:
     LongOperation(QWidget *window, DocumentState &document, QObject *parent);
 
     ProgressLauncher &launcher() { return *m_launcher; }
-    bool isRunning() const { return bool(m_operation); }
-    // Refused (false) while another operation is pending.
+    bool isRunning() const { return m_busy; }
+    // Started at once, or after the operations already started or waiting (a list shown while
+    // another is built is built next). False only for an empty operation.
     bool start(PendingOperation pending, std::function<void()> operation);
 
 signals:
     void finished();
 
 private:
+    struct Waiting {
+        PendingOperation pending;
+        std::function<void()> operation;
+    };
+
+    void begin(PendingOperation pending, std::function<void()> operation);
     void onReported();
     void run();
     QRect progressRect() const;
@@ -40,4 +48,6 @@ private:
     DocumentState &m_document;
     ProgressLauncher *m_launcher;
     std::function<void()> m_operation;
+    QList<Waiting> m_waiting;
+    bool m_busy = false;
 };

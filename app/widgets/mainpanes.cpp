@@ -9,6 +9,8 @@
 #include "reports/widgets/cdetaillistdlg.h"
 #include "reports/widgets/cparticulars.h"
 
+#include <QTimer>
+
 MainPanes::MainPanes(AppContext &context, QWidget *window)
     : QObject(window), m_context(context), m_window(window),
       m_projectForm(context.projectInfo(), context.estimateDocument(), &context.tableGrid(), &context.billLists()),
@@ -35,6 +37,9 @@ void MainPanes::createTablePanes(QWidget *window)
     m_bills = new CDetailListDlg(m_context.billLists(), m_context.budgetTable(), window);
     m_bills->setObjectName(QStringLiteral("CDetailListDlg"));
     connect(m_table, &CTableDlg::roomsChanged, m_left, &CItemDlg::fillRoomsTree);
+    // The room that takes double-clicked items follows the active row of the table.
+    connect(&m_context.tableGrid(), &Grid::activeCellChanged, this, &MainPanes::markReceivingRoomSoon);
+    connect(m_table, &CTableDlg::roomsChanged, this, &MainPanes::markReceivingRoomSoon);
     m_particulars = new CParticulars(window);
     connect(m_table, &CTableDlg::hoverRequested, this, [this](int index, const QRect &cell) {
         const QList<EstimateRow> &rows = m_context.estimate().rows();
@@ -74,9 +79,22 @@ void MainPanes::showView(int view, int list, int clientWidth, int clientHeight)
         m_bills->showInMainWindow(clientWidth, clientHeight, list);
 }
 
+void MainPanes::markReceivingRoomSoon()
+{
+    // A project being read moves the active cell with every row: mark once it is done.
+    if (m_roomMarkPending)
+        return;
+    m_roomMarkPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_roomMarkPending = false;
+        m_left->markReceivingRoom(m_context.budgetTable().receivingRoomOrdinal());
+    });
+}
+
 void MainPanes::refreshDocument()
 {
     m_form->showFieldTexts();
     m_left->fillRoomsTree();
+    m_left->markReceivingRoom(m_context.budgetTable().receivingRoomOrdinal());
     m_table->showTableTop();
 }

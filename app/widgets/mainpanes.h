@@ -34,6 +34,8 @@ public:
     void showView(int view, int list, int clientWidth, int clientHeight);
     // The project was replaced: the form and the rooms show the new one.
     void refreshDocument();
+    // Marks the room that double-clicked items go into, once the current changes are over.
+    void markReceivingRoomSoon();
 
 private:
     void createTablePanes(QWidget *window);
@@ -46,6 +48,7 @@ private:
     ProjectForm m_projectForm;
     ItemOperations m_operations;
     int m_customItemCounter = 1;
+    bool m_roomMarkPending = false;
     CItemDlg *m_left = nullptr;
     CAddListDlg *m_form = nullptr;
     CTableDlg *m_table = nullptr;

@@ -21,25 +21,29 @@ QWidget *ViewSwitcher::pane(int view) const
 
 void ViewSwitcher::showForm()
 {
-    m_currentView = FormView;
-    layout(m_panes.form->parentWidget()->width(), m_panes.form->parentWidget()->height());
-    emit viewShown(m_currentView, m_currentList);
+    switchTo(FormView);
 }
 
 void ViewSwitcher::showTable()
 {
-    m_currentView = TableView;
-    layout(m_panes.table->parentWidget()->width(), m_panes.table->parentWidget()->height());
-    emit viewShown(m_currentView, m_currentList);
+    switchTo(TableView);
 }
 
 void ViewSwitcher::showBillList(int code)
 {
     if (code < 1 || code > 3)
         return;
-    m_currentView = BillView;
     m_currentList = code - 1;
-    layout(m_panes.bills->parentWidget()->width(), m_panes.bills->parentWidget()->height());
+    switchTo(BillView);
+}
+
+void ViewSwitcher::switchTo(int view)
+{
+    m_currentView = view;
+    // However narrow the window, a switch leaves exactly one view showing; only resizing
+    // leaves a narrow window as it was.
+    const QWidget *window = m_panes.form->parentWidget();
+    place(window->width(), window->height());
     emit viewShown(m_currentView, m_currentList);
 }
 
@@ -47,6 +51,11 @@ void ViewSwitcher::layout(int w, int h)
 {
     if (w < MainLayout::MinimumLayoutWidth)
         return;
+    place(w, h);
+}
+
+void ViewSwitcher::place(int w, int h)
+{
     m_panes.left->setGeometry(MainLayout::leftPane(w, h));
     m_panes.left->show();
     show(m_currentView, w, h);

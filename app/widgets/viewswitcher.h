@@ -33,7 +33,8 @@ public:
     void showTable();
     // codes 1, 2, 3: bill of quantities, material list, machinery list.
     void showBillList(int code);
-    // Places and shows the pane of the current view for a w × h client area.
+    // Places and shows the pane of the current view for a w × h client area; a window
+    // narrower than the layout's minimum keeps its panes where they are.
     void layout(int w, int h);
 
 signals:
@@ -41,6 +42,8 @@ signals:
     void viewShown(int view, int list);
 
 private:
+    void switchTo(int view);
+    void place(int w, int h);
     void show(int view, int w, int h);
 
     Panes m_panes;

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -44,25 +45,46 @@ CellTextFit::Layout CellTextFit::fit(const QString &text, const QFont &font, qre
     if (natural <= width)
         return {};
     width = fittedArea(QRectF(0, 0, width, height)).width();
-    const qreal scale = shrinkScale(text, font, natural, width);
+    const qreal minimum = minimumScale(font);
+    const qreal scale = shrinkScale(text, font, natural, width, minimum);
     if (scale > 0)
         return {false, scale, {text}, false};
-    const QFont smallest = scaled(font, MinimumScale);
-    const qreal lines = std::clamp(height / lineHeight(smallest), 1.0, qreal(MaximumLines));
-    return cut(text, smallest, width, int(lines), unbreakable);
+    const QFont smallest = scaled(font, minimum);
+    // A number broken over two lines reads as two numbers.
+    const qreal lines =
+        unbreakable ? 1.0 : std::clamp(height / lineHeight(smallest), 1.0, qreal(MaximumLines));
+    return cut(text, smallest, minimum, width, int(lines));
+}
+
+qreal CellTextFit::minimumScale(const QFont &font)
+{
+    qreal legible = 0;
+    if (font.pointSizeF() > 0)
+        legible = LegiblePointSize / font.pointSizeF();
+    else if (font.pixelSize() > 0)
+        legible = qreal(LegiblePixelSize) / font.pixelSize();
+    return std::clamp(legible, MinimumScale, 1.0);
+}
+
+int CellTextFit::legibleNumberWidth(const QFont &font)
+{
+    const QFont legible = scaled(font, minimumScale(font));
+    const qreal text = QFontMetricsF(legible).horizontalAdvance(QStringLiteral("000.00"));
+    return int(std::ceil(text)) + 2 * FittedSideMargin + GridLine;
 }
 
 // The largest scale down to the minimum at which the text fits on one line; 0 when none does.
 // Scales go in steps, which keeps the number of font sizes in use small. Widths follow the size
 // closely but not exactly, so the search starts at the step the proportion names and measures from there.
-qreal CellTextFit::shrinkScale(const QString &text, const QFont &font, qreal natural, qreal width)
+qreal CellTextFit::shrinkScale(const QString &text, const QFont &font, qreal natural, qreal width,
+                               qreal minimum)
 {
     constexpr qreal Slack = 0.1; // hinting never moves a width this far from the proportion
     const qreal ratio = width / natural;
-    if (ratio < MinimumScale * (1 - Slack))
+    if (ratio < minimum * (1 - Slack))
         return 0;
-    const int steps = qRound((1 - MinimumScale) / ScaleStep);
-    const auto scaleAt = [&](int step) { return step == steps ? MinimumScale : 1 - step * ScaleStep; };
+    const int steps = int(std::ceil((1 - minimum) / ScaleStep - 1e-9));
+    const auto scaleAt = [&](int step) { return step == steps ? minimum : 1 - step * ScaleStep; };
     const auto fits = [&](int step) {
         return QFontMetricsF(scaled(font, scaleAt(step))).horizontalAdvance(text) <= width;
     };
@@ -98,14 +120,14 @@ QStringList CellTextFit::breakLines(const QString &text, const QFont &font, qrea
 }
 
 // The text broken into lines at the smallest size; what does not fit the height ends in an ellipsis.
-CellTextFit::Layout CellTextFit::cut(const QString &text, const QFont &font, qreal width, int maxLines,
-                                     bool anywhere)
+CellTextFit::Layout CellTextFit::cut(const QString &text, const QFont &font, qreal scale, qreal width,
+                                     int maxLines)
 {
     if (maxLines == 1) {
         const QString line = QFontMetricsF(font).elidedText(text, Qt::ElideRight, width);
-        return {false, MinimumScale, {line.trimmed()}, line != text};
+        return {false, scale, {line.trimmed()}, line != text};
     }
-    Layout layout{false, MinimumScale, breakLines(text, font, width, anywhere), false};
+    Layout layout{false, scale, breakLines(text, font, width, false), false};
     if (layout.lines.size() > maxLines) {
         const QString rest = layout.lines.mid(maxLines - 1).join(QString());
         layout.lines = layout.lines.mid(0, maxLines - 1);

@@ -2,6 +2,8 @@
 
 #include "tableicons.h"
 
+#include "contracts/widgets/celleditorkeys.h"
+#include "contracts/widgets/celltextfit.h"
 #include "contracts/widgets/gridmodel.h"
 #include "contracts/widgets/gridview.h"
 #include "estimate/budgettable.h"
@@ -9,9 +11,7 @@
 #include "estimate/tablesharedstate.h"
 
 #include <QAbstractItemDelegate>
-#include <QCoreApplication>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
 
@@ -32,11 +32,6 @@ QMenu *newMenu(QWidget *parent)
     return menu;
 }
 
-bool isTabOrEnter(int key)
-{
-    return key == Qt::Key_Tab || key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 } // namespace
 
 CTableDlg::CTableDlg(BudgetTable &table, ItemOperations &operations, QWidget *parent)
@@ -48,6 +43,10 @@ CTableDlg::CTableDlg(BudgetTable &table, ItemOperations &operations, QWidget *pa
     m_view->setGrid(&m_table.table());
     m_line = new QFrame(this);
     m_line->setFrameShape(QFrame::HLine);
+    // Kept for its place only: drawn, it reads as a stray line under the table.
+    m_line->hide();
+    // Numbers are laid out at least as wide as they are at the smallest legible size.
+    m_table.setMinimumNumberWidth(CellTextFit::legibleNumberWidth(m_view->font()));
     createButtons();
     connectView();
 }
@@ -86,8 +85,7 @@ void CTableDlg::connectView()
         m_hoverIndex = -1;
         emit hoverEnded();
     });
-    m_view->installEventFilter(this);
-    m_view->viewport()->installEventFilter(this);
+    new CellEditorKeys(m_view, [this] { m_table.onTabOrEnter(); });
 }
 
 void CTableDlg::showInMainWindow(int clientWidth, int clientHeight)
@@ -240,50 +238,4 @@ void CTableDlg::onMouseMoved(int row, int column)
         m_hoverIndex = -1;
         emit hoverEnded();
     }
-}
-
-bool CTableDlg::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::ChildAdded && watched == m_view->viewport()) {
-        // Cell editors appear as children of the viewport; their keys follow the table's rules.
-        if (auto *editor = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child())) {
-            m_editor = editor;
-            // Installed once the view has set the editor up, so this filter runs before the
-            // delegate's, which would take Tab for its own move and open the next editor.
-            QPointer<QWidget> added = editor;
-            QMetaObject::invokeMethod(
-                this,
-                [this, added] {
-                    if (added)
-                        added->installEventFilter(this);
-                },
-                Qt::QueuedConnection);
-        }
-    }
-    if (event->type() == QEvent::KeyPress)
-        return onKey(watched, static_cast<QKeyEvent *>(event)->key());
-    return QWidget::eventFilter(watched, event);
-}
-
-bool CTableDlg::onKey(QObject *watched, int key)
-{
-    if (key == Qt::Key_Escape)
-        return true;
-    if (!isTabOrEnter(key))
-        return false;
-    if (watched == m_view || watched == m_view->viewport()) {
-        // A line edit passes Enter on to its parent; the editor's own handling below already moves.
-        if (!(m_editor && m_editor->isVisible()))
-            m_table.onTabOrEnter();
-        return true;
-    }
-    if (key == Qt::Key_Tab) {
-        // Tab ends the edit as Enter does; the delegate would otherwise open the next editor itself.
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QCoreApplication::sendEvent(watched, &enter);
-        return true;
-    }
-    // The delegate writes the text back and closes the editor; the move follows.
-    QMetaObject::invokeMethod(this, [this] { m_table.onTabOrEnter(); }, Qt::QueuedConnection);
-    return false;
 }

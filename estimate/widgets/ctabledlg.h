@@ -2,7 +2,6 @@
 
 #include "estimate/tableclick.h"
 
-#include <QPointer>
 #include <QWidget>
 
 class BudgetTable;
@@ -68,7 +67,6 @@ signals:
     void hoverEnded();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -80,7 +78,6 @@ private:
     void popUp(QMenu *menu, const QPoint &at);
     void onMouseMoved(int row, int column);
     void editClickedRow();
-    bool onKey(QObject *watched, int key);
 
     BudgetTable &m_table;
     ItemOperations &m_operations;
@@ -92,5 +89,4 @@ private:
     int m_clientWidth = 0;
     int m_hoverIndex = -1;
     // The open cell editor, if any: its keys reach the view a second time when it passes them up.
-    QPointer<QWidget> m_editor;
 };

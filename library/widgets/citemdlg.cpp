@@ -10,6 +10,7 @@
 #include "library/quotalibrary.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -118,6 +119,8 @@ void CItemDlg::createStepButtons()
                                                          u"机械清单"};
     for (int step = 0; step < StepCount; ++step) {
         m_steps[step] = new QPushButton(QString::fromUtf16(texts[step]), this);
+        // A click only switches the view; a focus frame left on the button would look like a selection.
+        m_steps[step]->setFocusPolicy(Qt::NoFocus);
         connect(m_steps[step], &QPushButton::clicked, this, [this, step] {
             emit closeFloatingMenuRequested();
             emit stepRequested(step);
@@ -158,6 +161,15 @@ int CItemDlg::nodeOf(const QTreeWidgetItem *item)
     return item ? item->data(0, NodeRole).toInt() : 0;
 }
 
+void CItemDlg::showTemplateName()
+{
+    // The tree's header says whose items these are: the template a double-click takes them from.
+    const QString name = QFileInfo(m_currentTemplatePath).completeBaseName();
+    m_libraryTree->setHeaderHidden(name.isEmpty());
+    m_libraryTree->setHeaderLabel(QStringLiteral("当前模板：") + name);
+    m_libraryTree->headerItem()->setToolTip(0, m_currentTemplatePath);
+}
+
 void CItemDlg::fillLibraryTree()
 {
     m_tree.fill(m_library.items());
@@ -186,6 +198,7 @@ void CItemDlg::showTreeNodes()
 {
     m_libraryTree->clear();
     m_itemsByNode.clear();
+    showTemplateName();
     for (const LibraryTree::Node &node : m_tree.nodes()) {
         QTreeWidgetItem *item = nodeItem(node.text, node.id, iconOf(node.kind));
         m_itemsByNode.insert(node.id, item);
@@ -365,8 +378,22 @@ void CItemDlg::fillRoomsTree()
         item->setSizeHint(0, QSize(0, RoomNodeHeight));
         m_roomsTree->addTopLevelItem(item);
     }
+    markReceivingRoom(m_markedRoom);
     if (m_view == TableView)
         layoutRoomsArea(m_bottom);
+}
+
+void CItemDlg::markReceivingRoom(int ordinal)
+{
+    m_markedRoom = ordinal;
+    for (int i = 0; i < m_roomsTree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = m_roomsTree->topLevelItem(i);
+        QFont font = item->font(0);
+        font.setBold(i == ordinal);
+        item->setFont(0, font);
+        item->setBackground(0, i == ordinal ? QBrush(QColor(0xCB, 0xE8, 0xFB)) : QBrush());
+        item->setToolTip(0, i == ordinal ? QStringLiteral("双击的项目添加到此房间") : QString());
+    }
 }
 
 void CItemDlg::onRoomClicked(QTreeWidgetItem *item)

@@ -59,6 +59,9 @@ public:
     BrowserSelection &selection() { return m_selection; }
     // Rebuilds the rooms tree from the shared room names (a room was added, renamed or deleted).
     void fillRoomsTree();
+    // Marks the room that double-clicked items go into; -1 marks none.
+    void markReceivingRoom(int ordinal);
+    int markedRoom() const { return m_markedRoom; }
     // Makes the file the current template.
     void openTemplateFile(const QString &path);
     // The path the open dialog proposes until the user picks another.
@@ -140,6 +143,7 @@ private:
     void reselect();
     void createStepButtons();
     QTreeWidget *createTree();
+    void showTemplateName();
     void connectTrees();
     void onSearchTextChanged(const QString &text);
     void showSearchState();
@@ -159,6 +163,7 @@ private:
     TableSharedState &m_shared;
     Prompter &m_prompter;
     QStringList &m_templateList;
+    int m_markedRoom = -1;
     int &m_selectedTemplate;
     QString &m_currentTemplatePath;
     int &m_customItemCounter;

@@ -1,5 +1,6 @@
 #include "cdetaillistdlg.h"
 
+#include "contracts/widgets/celleditorkeys.h"
 #include "contracts/widgets/gridview.h"
 #include "estimate/budgettable.h"
 #include "reports/billlists.h"
@@ -87,8 +88,7 @@ void CDetailListDlg::connectView(int list)
     connect(view, &GridView::cellEdited, this,
             [this, list](int row, int column) { onCellEdited(list, row, column); });
     connect(view, &GridView::cellClicked, this, &CDetailListDlg::closeFloatingMenuRequested);
-    view->installEventFilter(this);
-    view->viewport()->installEventFilter(this);
+    new CellEditorKeys(view, [this] { onTabOrEnter(); });
 }
 
 void CDetailListDlg::onCellEdited(int list, int row, int column)
@@ -152,18 +152,4 @@ void CDetailListDlg::onTabOrEnter()
     const int row = grid.activeRow();
     if (row >= 0)
         grid.setActiveCell(row, m_lists.nextColumn(row, grid.activeColumn()));
-}
-
-bool CDetailListDlg::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent *>(event)->key();
-    if (key == Qt::Key_Escape)
-        return true;
-    if (key == Qt::Key_Tab || key == Qt::Key_Return || key == Qt::Key_Enter) {
-        onTabOrEnter();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }

@@ -53,9 +53,6 @@ signals:
     void purchaseRequested();
     void closeFloatingMenuRequested();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void createButtons();
     void createExportMenu();

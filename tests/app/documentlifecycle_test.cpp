@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -127,7 +128,7 @@ TEST_F(ContextTest, AFailedOpenKeepsTheCurrentProject)
     EXPECT_EQ(context.estimate().rows(), rows);
 }
 
-TEST_F(ContextTest, SavingClearsModifiedOnlyWhenWrittenAndKeepsThePath)
+TEST_F(ContextTest, SavingClearsModifiedOnlyWhenWrittenAndMakesTheWrittenFileCurrent)
 {
     openSample();
     context.document().modified = true;
@@ -136,11 +137,118 @@ TEST_F(ContextTest, SavingClearsModifiedOnlyWhenWrittenAndKeepsThePath)
     EXPECT_FALSE(failed);
     EXPECT_FALSE(failed.errorText.isEmpty());
     EXPECT_TRUE(context.document().modified);
+    EXPECT_EQ(context.document().currentProjectPath, SampleProject);
 
     EXPECT_TRUE(lifecycle.saveProject(documents.filePath(QStringLiteral("copy"))));
     EXPECT_FALSE(context.document().modified);
-    EXPECT_TRUE(QFile::exists(documents.filePath(QStringLiteral("copy.gzj"))));
-    EXPECT_EQ(context.document().currentProjectPath, SampleProject);
+    const QString written = documents.filePath(QStringLiteral("copy.gzj"));
+    EXPECT_TRUE(QFile::exists(written));
+    EXPECT_EQ(context.document().currentProjectPath, written);
+
+    // The next save command proposes the file just written.
+    QString proposed;
+    lifecycle.saveProjectCommand([&proposed](const QString &path) {
+        proposed = path;
+        return std::optional<QString>();
+    });
+    EXPECT_EQ(proposed, written);
+}
+
+TEST(DocumentLifecycleNames, WindowTitleNamesTheFileAndMarksUnsavedChanges)
+{
+    struct Case {
+        QString path;
+        bool modified;
+        QString title;
+    };
+    const QList<Case> cases{
+        {QStringLiteral("/home/u/花园.gzj"), false, QStringLiteral("Sylvaro造价 - 花园.gzj")},
+        {QStringLiteral("/home/u/花园.gzj"), true, QStringLiteral("Sylvaro造价 - 花园.gzj *")},
+        {QStringLiteral("C:\\proj\\家.xml.gzj"), true, QStringLiteral("Sylvaro造价 - 家.gzj *")},
+        {QStringLiteral("新建.gzj"), false, QStringLiteral("Sylvaro造价 - 新建.gzj")},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(DocumentLifecycle::windowTitle(c.path, c.modified), c.title) << c.path.toStdString();
+}
+
+// Damaged copies of the sample: each still opens with what it holds, marked modified.
+class DamagedProjectTest : public ContextTest
+{
+protected:
+    QString writeVariant(const QString &name, const std::function<void(QByteArray &)> &damage)
+    {
+        QFile sample(SampleProject);
+        EXPECT_TRUE(sample.open(QIODevice::ReadOnly));
+        QByteArray bytes = sample.readAll();
+        damage(bytes);
+        const QString path = documents.filePath(name);
+        QFile out(path);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        return path;
+    }
+};
+
+TEST_F(DamagedProjectTest, DamagedFilesOpenAsFarAsTheyGoAndAreMarkedModified)
+{
+    const auto cutAt = [](const char *tag) {
+        return [tag](QByteArray &b) { b.truncate(b.lastIndexOf(tag)); };
+    };
+    const auto dropFirst = [](const char *tag) {
+        return [tag](QByteArray &b) { b.remove(b.indexOf(tag), qstrlen(tag)); };
+    };
+    struct Case {
+        QString name;
+        std::function<void(QByteArray &)> damage;
+        bool damaged;
+    };
+    const QList<Case> cases{
+        {QStringLiteral("whole.gzj"), [](QByteArray &) {}, false},
+        {QStringLiteral("trailing-blanks.gzj"), [](QByteArray &b) { b.append("\r\n\r\n"); }, false},
+        {QStringLiteral("no-root-end.gzj"), cutAt("</root>"), true},
+        {QStringLiteral("cut-in-last-room.gzj"), cutAt("</construction>"), true},
+        {QStringLiteral("item-without-end.gzj"), dropFirst("</construction>"), true},
+        {QStringLiteral("room-without-end.gzj"), dropFirst("</room>"), true},
+        {QStringLiteral("head-without-end.gzj"), dropFirst("</head>"), true},
+        {QStringLiteral("empty.gzj"), [](QByteArray &b) { b.clear(); }, true},
+    };
+    for (const Case &c : cases) {
+        const QString path = writeVariant(c.name, c.damage);
+        const DocumentLifecycle::OpenResult result = lifecycle.openExistingProject(path);
+        EXPECT_EQ(result.status, DocumentLifecycle::OpenStatus::Opened) << c.name.toStdString();
+        EXPECT_EQ(result.damaged, c.damaged) << c.name.toStdString();
+        EXPECT_EQ(context.document().modified, c.damaged) << c.name.toStdString();
+        EXPECT_EQ(context.document().currentProjectPath, path);
+    }
+    // What could be read is there: a file cut inside its last room keeps the rooms before it.
+    lifecycle.openExistingProject(writeVariant(QStringLiteral("cut.gzj"), cutAt("<room")));
+    EXPECT_GT(context.estimate().rowCount(), 1);
+}
+
+TEST_F(DamagedProjectTest, TheGuardAsksBeforeADamagedProjectIsDropped)
+{
+    const QString path =
+        writeVariant(QStringLiteral("cut.gzj"), [](QByteArray &b) { b.truncate(b.size() / 2); });
+    ASSERT_TRUE(lifecycle.openExistingProject(path).damaged);
+    prompter.answer = Prompter::Cancel;
+    EXPECT_FALSE(lifecycle.closeRequest({}));
+    EXPECT_EQ(prompter.asked, QList<int>{DocumentLifecycle::UnsavedChangesMessage});
+    // Answering 确定 offers the save dialog; cancelling it leaves the damaged file as it was.
+    const QByteArray before = [&path] {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    prompter.answer = Prompter::Yes;
+    QString proposed;
+    EXPECT_FALSE(lifecycle.closeRequest([&proposed](const QString &p) {
+        proposed = p;
+        return std::optional<QString>();
+    }));
+    EXPECT_EQ(proposed, path);
+    QFile after(path);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
 }
 
 // A save over an existing file keeps that file, byte for byte, as NAME.gzj.bak.
@@ -248,6 +356,7 @@ TEST_F(ContextTest, UnsavedChangesGuard)
         prompter.asked.clear();
         QFile::remove(target);
         QString proposed;
+        const QString before = context.document().currentProjectPath;
         const auto choose = [&](const QString &p) -> std::optional<QString> {
             proposed = p;
             return c.saveChosen ? std::optional<QString>(target) : std::nullopt;
@@ -259,8 +368,9 @@ TEST_F(ContextTest, UnsavedChangesGuard)
         const bool saved = c.answer == Prompter::Yes && c.saveChosen;
         EXPECT_EQ(QFile::exists(target), saved);
         if (c.answer == Prompter::Yes) {
-            EXPECT_EQ(proposed, context.document().currentProjectPath);
+            EXPECT_EQ(proposed, before);
         }
+        EXPECT_EQ(context.document().currentProjectPath, saved ? target : before);
     }
 }
 
@@ -301,6 +411,23 @@ TEST(DocumentLifecycleNames, CommandLineNamesAnExistingProject)
     };
     for (const auto &[line, path] : cases)
         EXPECT_EQ(DocumentLifecycle::commandLineProject(line), path) << line.toStdString();
+}
+
+TEST(DocumentLifecycleNames, CommandLineNamingNoFileIsReported)
+{
+    const QString sample = SampleProject;
+    const QList<std::pair<QString, std::optional<QString>>> cases{
+        {QStringLiteral("/nowhere/x.gzj"), QStringLiteral("/nowhere/x.gzj")},
+        {QStringLiteral("\"/nowhere/花 园.gzj\""), QStringLiteral("/nowhere/花 园.gzj")},
+        {sample, std::nullopt},
+        {'"' + sample + '"', std::nullopt},
+        {QString(), std::nullopt},
+        {QStringLiteral("\"\""), std::nullopt},
+        {QStringLiteral("CADTOQUILLARY"), std::nullopt},
+        {QStringLiteral("/nowhere/x.azj"), std::nullopt},
+    };
+    for (const auto &[line, path] : cases)
+        EXPECT_EQ(DocumentLifecycle::missingCommandLineProject(line), path) << line.toStdString();
 }
 
 TEST_F(ContextTest, DroppingAProjectAsksFirstWhenModified)

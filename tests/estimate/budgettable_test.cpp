@@ -1,3 +1,4 @@
+#include "estimate/columnlayout.h"
 #include "tablefixture.h"
 
 #include <QFile>
@@ -117,8 +118,13 @@ TEST_F(BudgetTableTest, LayoutAppliesOnlyWhileTheBudgetStepShows)
     table.layoutColumns(1278, false);
     EXPECT_EQ(grid.columnWidth(4), 96);
     table.layoutColumns(1278, true);
-    EXPECT_EQ(grid.columnWidth(1), 55);
-    EXPECT_EQ(grid.columnWidth(4), 36);
+    const ColumnLayout::Widths laid = ColumnLayout::widthsFor(1278, true, true);
+    for (int column = 0; column < ColumnLayout::ColumnCount; ++column)
+        EXPECT_EQ(grid.columnWidth(column), laid[column]) << column;
+    table.setMinimumNumberWidth(60);
+    table.layoutColumns(1278, true);
+    EXPECT_EQ(grid.columnWidth(6), 60);
+    EXPECT_EQ(grid.columnWidth(8), 60);
     table.toggleTax(1278, true);
     EXPECT_EQ(grid.columnWidth(8), 0);
 }

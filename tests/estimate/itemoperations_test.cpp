@@ -47,6 +47,27 @@ TEST_F(ItemOperationsTest, WallTileBringsWallGrout)
     EXPECT_EQ(countNamed(QStringLiteral("地砖填缝剂")), 0);
 }
 
+// The added item is where the user looks next, also when its companion lands above it.
+TEST_F(ItemOperationsTest, AddedItemBecomesTheActiveHighlightedRow)
+{
+    const qint64 wall = add(makeItem("墙面", "墙面铺贴墙砖"));
+    add(makeItem("辅料", "墙砖填缝剂"));
+    const qint64 other = add(makeItem("辅料", "勾缝剂"));
+    table.addRoom(QStringLiteral("卫生间"));
+    grid.setActiveCell(3, 3);
+    ASSERT_TRUE(operations.addLibraryItem(other));
+    EXPECT_EQ(grid.activeRow(), 4);
+    EXPECT_EQ(grid.text(4, 3), QStringLiteral("勾缝剂"));
+    // The grout joins the 辅料 group above the wall tile, which moves one row down.
+    ASSERT_TRUE(operations.addLibraryItem(wall));
+    ASSERT_EQ(grid.text(5, 3), QStringLiteral("墙砖填缝剂"));
+    EXPECT_EQ(grid.activeRow(), 6);
+    EXPECT_EQ(grid.text(6, 3), QStringLiteral("墙面铺贴墙砖"));
+    EXPECT_NE(grid.background(6, 3), 0xFFFFFFu);
+    EXPECT_EQ(grid.background(4, 3), 0xFFFFFFu);
+    EXPECT_EQ(table.receivingRoomOrdinal(), 0);
+}
+
 TEST_F(ItemOperationsTest, UnknownNodesAndPlaceholdersDoNothing)
 {
     const qint64 placeholder = add(makeItem("A", ""));

@@ -21,6 +21,7 @@
 #include "library/widgets/citemdlg.h"
 #include "progress/progresslauncher.h"
 #include "reports/widgets/cdetaillistdlg.h"
+#include "treedriving.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -106,39 +107,6 @@ double amountIn(const QString &text)
             return NumberText::leadingDouble(QStringView(text).mid(i));
     }
     return 0.0;
-}
-
-QTreeWidgetItem *nodeNamed(QTreeWidget *tree, const QString &name)
-{
-    for (int top = 0; top < tree->topLevelItemCount(); ++top) {
-        QTreeWidgetItem *category = tree->topLevelItem(top);
-        if (category->text(0).trimmed() == name)
-            return category;
-        for (int child = 0; child < category->childCount(); ++child) {
-            if (category->child(child)->text(0).trimmed() == name)
-                return category->child(child);
-        }
-    }
-    return nullptr;
-}
-
-void doubleClickNode(QTreeWidget *tree, QTreeWidgetItem *node)
-{
-    ASSERT_NE(node, nullptr);
-    ASSERT_TRUE(tree->isVisible());
-    tree->scrollToItem(node);
-    const QPoint at = tree->visualItemRect(node).center();
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    settle();
-}
-
-void clickNode(QTreeWidget *tree, QTreeWidgetItem *node)
-{
-    ASSERT_NE(node, nullptr);
-    tree->scrollToItem(node);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualItemRect(node).center());
-    settle();
 }
 
 QAction *actionNamed(QMenu *menu, const QString &text)
@@ -595,7 +563,7 @@ TEST_F(JourneyTest, NewUserEstimatesSavesClosesAndReopensAProject)
     settle();
     EXPECT_EQ(m_window->views().currentView(), ViewSwitcher::TableView);
 
-    // ---- 保存: the name typed without extension gets ".gzj"; the title stays.
+    // ---- 保存: the name typed without extension gets ".gzj"; the title names the file written.
     EXPECT_TRUE(m_context->document().modified);
     const QString savedPath = m_documents.filePath(QStringLiteral("湖畔花园.gzj"));
     m_prompts.expect(fileAnswer(m_documents.filePath(QStringLiteral("湖畔花园"))));
@@ -603,7 +571,7 @@ TEST_F(JourneyTest, NewUserEstimatesSavesClosesAndReopensAProject)
     checkPrompts("save");
     EXPECT_TRUE(QFileInfo::exists(savedPath));
     EXPECT_FALSE(m_context->document().modified);
-    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Sylvaro造价 - 新建.gzj"));
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Sylvaro造价 - 湖畔花园.gzj"));
 
     // Saving again over the same name asks before the file is replaced.
     m_prompts.expect(fileAnswer(m_documents.filePath(QStringLiteral("湖畔花园"))));

@@ -2,8 +2,12 @@
 
 #include "reports/widgets/cdetaillistdlg.h"
 #include "reports/widgets/cparticulars.h"
+#include "contracts/widgets/gridview.h"
+#include "estimate/budgettable.h"
 
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QSignalSpy>
 
 namespace {
@@ -43,6 +47,31 @@ TEST_F(ListPaneTest, StaleMaterialListIsRebuiltThroughTheMainWindow)
     EXPECT_EQ(lists.materialGrid().text(6, 3), QStringLiteral("潜水泵1.5kW"));
     EXPECT_TRUE(pane.gridView(BillLists::BillOfQuantities)->isHidden());
     EXPECT_FALSE(pane.gridView(BillLists::MaterialList)->isHidden());
+}
+
+// In an open cell editor the keys do what they do without one: Tab and Enter make the
+// list's own move once, Escape leaves the editor as it is.
+TEST_F(ListPaneTest, KeysInAListCellEditorFollowTheListsMoves)
+{
+    pane.showInMainWindow(1250, 819, BillLists::BillOfQuantities);
+    GridView *view = pane.gridView(BillLists::BillOfQuantities);
+    Grid &bill = lists.billGrid();
+    const int row = BudgetTable::BillHeaderRows + 1;
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Tab}) {
+        bill.setActiveCell(row, 6);
+        const int expected = lists.nextColumn(row, 6);
+        view->edit(view->model()->index(row, 6));
+        QTest::qWait(1);
+        QLineEdit *editor = openEditor(view);
+        ASSERT_NE(editor, nullptr) << key;
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QTest::qWait(1);
+        EXPECT_EQ(openEditor(view), editor) << "Escape closed the editor";
+        QTest::keyClick(editor, key);
+        QTest::qWait(20);
+        EXPECT_EQ(bill.activeColumn(), expected) << key;
+        EXPECT_EQ(openEditor(view), nullptr) << key;
+    }
 }
 
 TEST_F(ListPaneTest, MachineListKeepsOnlyItsNavigationAndExportButtons)

@@ -18,6 +18,7 @@
 #include "reports/billlists.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -54,6 +55,16 @@ struct TemplateItems : LibraryItems {
 
 // The left pane, the budget table and the bill lists over one estimate, wired as the
 // main window wires them.
+// The cell editor open in a view, if any.
+inline QLineEdit *openEditor(GridView *view)
+{
+    for (QLineEdit *editor : view->viewport()->findChildren<QLineEdit *>()) {
+        if (editor->isVisible())
+            return editor;
+    }
+    return nullptr;
+}
+
 class PanesFixture : public testing::Test
 {
 protected:

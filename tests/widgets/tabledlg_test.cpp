@@ -123,15 +123,6 @@ TEST_F(TablePaneTest, TabSkipsTheMaterialPriceColumnAfterTheTax)
     EXPECT_EQ(grid.activeColumn(), 10);
 }
 
-QLineEdit *openEditor(GridView *view)
-{
-    for (QLineEdit *editor : view->viewport()->findChildren<QLineEdit *>()) {
-        if (editor->isVisible())
-            return editor;
-    }
-    return nullptr;
-}
-
 // Enter or Tab typed into a cell editor keeps the typed text and moves one cell on, once.
 TEST_F(TablePaneTest, KeysInACellEditorCommitAndMoveOneCell)
 {

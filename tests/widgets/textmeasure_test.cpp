@@ -99,7 +99,7 @@ TEST_F(CellTextFitCases, NumbersShrinkBeforeTheyBreakAndCaptionsBeforeTheyWrap)
         {"percentage in a narrow column", QStringLiteral("0.00%"), 0.8, 3, true, false, 1, true, false},
         {"money in a narrow single-line cell", QStringLiteral("¥1234.50"), 0.75, 1, false, false, 1, true,
          false},
-        {"long number in a tall cell", QStringLiteral("¥123456789.50"), 0.3, 0, true, false, 0, false, false},
+        {"long number in a tall cell", QStringLiteral("¥123456789.50"), 0.3, 0, true, false, 1, false, true},
         {"long number in a short cell", QStringLiteral("¥123456789.50"), 0.3, 1.5, true, false, 1, false,
          true},
         {"caption in a narrow column", QStringLiteral("工程量"), 0.8, 1, false, false, 1, true, false},
@@ -109,7 +109,8 @@ TEST_F(CellTextFitCases, NumbersShrinkBeforeTheyBreakAndCaptionsBeforeTheyWrap)
          false, true},
         {"wrapped description", description, 0.3, 0, true, true, 0, false, false},
     };
-    const QFont smallest = CellTextFit::scaled(font, CellTextFit::MinimumScale);
+    const qreal minimum = CellTextFit::minimumScale(font);
+    const QFont smallest = CellTextFit::scaled(font, minimum);
     for (const FitCase &c : cases) {
         SCOPED_TRACE(c.name);
         const qreal width = c.width * QFontMetricsF(font).horizontalAdvance(c.text);
@@ -124,7 +125,9 @@ TEST_F(CellTextFitCases, NumbersShrinkBeforeTheyBreakAndCaptionsBeforeTheyWrap)
             EXPECT_GT(layout.lines.size(), 1);
         }
         EXPECT_EQ(layout.elided, c.elided);
-        EXPECT_EQ(layout.scale > CellTextFit::MinimumScale && layout.scale < 1, c.shrunkOnly) << layout.scale;
+        EXPECT_EQ(layout.scale > minimum && layout.scale < 1, c.shrunkOnly) << layout.scale;
+        // Nothing is drawn below the legible size.
+        EXPECT_GE(CellTextFit::scaled(font, layout.scale).pointSizeF(), CellTextFit::LegiblePointSize - 1e-6);
         if (!c.elided) {
             EXPECT_EQ(layout.lines.join(QString()), c.text); // nothing lost, nothing added
         }
@@ -152,7 +155,8 @@ TEST_F(CellTextFitCases, MeasuredHeightHoldsThePaintedLines)
             EXPECT_EQ(area.width(), CellTextFit::textWidth(cellWidth));
             const CellTextFit::Layout layout =
                 CellTextFit::fit(text, font, area.width(), area.height(), true);
-            EXPECT_FALSE(layout.elided);
+            // A number stays on one line, cut with an ellipsis where even the legible size is too wide.
+            EXPECT_LE(layout.lines.size(), 1);
             EXPECT_EQ(rowHeight > oneLine, !layout.natural && layout.lines.size() > 1);
         }
     }

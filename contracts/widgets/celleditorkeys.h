@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class GridView;
+class QWidget;
+
+// Tab and Enter in a grid view make one move of its pane's own, whether or not a cell
+// editor is open (an open one is ended first); Escape does nothing, not even in an editor.
+class CellEditorKeys : public QObject
+{
+public:
+    CellEditorKeys(GridView *view, std::function<void()> move);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void watchEditor(QWidget *editor);
+    bool onKey(QObject *watched, int key);
+
+    GridView *m_view;
+    std::function<void()> m_move;
+    QPointer<QWidget> m_editor;
+};

@@ -45,15 +45,20 @@ TEST_F(ListPaneTest, StaleMaterialListIsRebuiltThroughTheMainWindow)
     EXPECT_FALSE(pane.gridView(BillLists::MaterialList)->isHidden());
 }
 
-TEST_F(ListPaneTest, MachineListKeepsOnlyItsThreeButtons)
+TEST_F(ListPaneTest, MachineListKeepsOnlyItsThreeButtonsAndThePdfExport)
 {
     QSignalSpy back(&pane, &CDetailListDlg::backRequested);
     pane.showInMainWindow(1250, 819, BillLists::MachineList);
     EXPECT_FALSE(pane.gridView(BillLists::MachineList)->isHidden());
-    int shownButtons = 0;
-    for (QPushButton *button : pane.findChildren<QPushButton *>())
-        shownButtons += button->isHidden() ? 0 : 1;
-    EXPECT_EQ(shownButtons, 3);
+    QStringList shownButtons;
+    for (QPushButton *button : pane.findChildren<QPushButton *>()) {
+        if (!button->isHidden())
+            shownButtons << button->objectName();
+    }
+    shownButtons.sort();
+    // 辅材, 上一步 and Excel, and the PDF export beside them.
+    EXPECT_EQ(shownButtons, (QStringList{QStringLiteral("BackButton"), QStringLiteral("ExcelButton"),
+                                         QStringLiteral("MachinelList_Button"), QStringLiteral("PdfButton")}));
     // Export is not there yet: its button is shown but cannot be pressed.
     EXPECT_FALSE(pane.findChild<QPushButton *>(QStringLiteral("ExcelButton"))->isEnabled());
     EXPECT_FALSE(pane.findChild<QPushButton *>(QStringLiteral("PurchaseButton"))->isEnabled());

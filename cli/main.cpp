@@ -28,8 +28,9 @@ const std::array<CliCommand, 9> &commands()
          "bill PROJECT.gzj [--list bill|material|machine] [--precision 0|1|2]   print a bill list's grid",
          runBillDump},
         {"export",
-         "export PROJECT.gzj -o OUT [--list bill|material|machine] [--precision 0|1|2]   write a bill list "
-         "as .xlsx, .html/.htm or .doc (by OUT's extension)",
+         "export PROJECT.gzj -o OUT [--list bill|material|machine] [--precision 0|1|2] [--paper "
+         "A4|A3|B5|B4] [--orientation Vertical|Horizon] [--margins TOP,BOTTOM,LEFT,RIGHT]   write a bill "
+         "list as .xlsx, .html/.htm, .doc or .pdf (by OUT's extension)",
          runExport},
         {"template-json", "template-json TEMPLATE [--user NAME]   print a template's items as JSON",
          runTemplateJson},
@@ -42,11 +43,6 @@ const std::array<CliCommand, 9> &commands()
         {"template-export",
          "template-export TEMPLATE -o SHEET.xlsx   write a template's items as a quota spreadsheet",
          runTemplateExport},
-        {"export",
-         "export PROJECT.gzj -o OUT.pdf [--list bill|material|machine] [--precision 0|1|2] [--paper "
-         "A4|A3|B5|B4] "
-         "[--orientation Vertical|Horizon] [--margins TOP,BOTTOM,LEFT,RIGHT]   write a list as a document",
-         runExport},
     }};
     return list;
 }

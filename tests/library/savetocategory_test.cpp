@@ -2,6 +2,7 @@
 
 #include "contracts/grid.h"
 #include "estimate/budgettable.h"
+#include "estimate/estimatedocument.h"
 #include "estimate/itemoperations.h"
 #include "estimate/prompter.h"
 #include "estimate/roompictures.h"
@@ -25,7 +26,7 @@ protected:
     SaveToCategoryTest()
         : m_bill(8, 18),
           m_pictures(m_dir.path(), QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources/icon_Pen_back.bmp")),
-          m_table({m_estimate, m_grid, m_bill, m_document, m_rates, m_shared, m_pictures, m_prompter}),
+          m_table({m_doc, m_grid, m_bill, m_rates, m_shared, m_pictures, m_prompter}),
           m_items(m_library, m_tree), m_operations(m_table, m_items)
     {
         m_table.setUpGrid(QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources"));
@@ -57,10 +58,11 @@ protected:
         m_tree.fill(m_library.items());
     }
 
-    Estimate m_estimate;
+    EstimateDocument m_doc;
+    Estimate &m_estimate = m_doc.estimate();
     Grid m_grid;
     Grid m_bill;
-    DocumentState m_document;
+    DocumentState &m_document = m_doc.state();
     RateSettings m_rates;
     TableSharedState m_shared;
     RoomPictures m_pictures;

@@ -288,6 +288,8 @@ void watchPreviews(Grid &grid, PreviewSeen &cover, PreviewSeen &list)
         });
         static_cast<QDialog *>(dialog)->reject();
     });
+}
+
 // The table row of the project's first item, -1 without one.
 int firstItemRow(AppContext &context)
 {

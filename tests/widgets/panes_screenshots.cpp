@@ -51,7 +51,6 @@ int main(int argc, char **argv)
     TableSharedState shared;
     BillLists lists{measure, shared};
     lists.setUp(2);
-    DocumentState &document = doc.state();
     RateSettings rates;
     QtRoomTextPainter painter;
     RoomPictures roomPictures{pictures.path(),

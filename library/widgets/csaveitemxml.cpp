@@ -306,7 +306,7 @@ bool CSaveItemXML::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        const int k = int(m_slotButtons.indexOf(static_cast<QPushButton *>(watched)));
+        const int k = int(m_slotButtons.indexOf(qobject_cast<QPushButton *>(watched)));
         if (k >= 0 && mouse->button() == Qt::LeftButton) {
             const QPoint at = m_slotButtons.at(k)->mapTo(this, mouse->position().toPoint());
             // Handled after the button has finished its own release.

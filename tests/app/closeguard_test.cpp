@@ -19,8 +19,10 @@ TEST_F(CloseGuardTest, EveryChangeOfTheProjectMakesTheCloseAsk)
         prompter.answer = Prompter::Cancel;
         prompter.asked.clear();
         EXPECT_EQ(lifecycle.closeRequest({}), !c.changesProject);
-        EXPECT_EQ(prompter.asked,
-                  c.changesProject ? QList<int>{DocumentLifecycle::UnsavedChangesMessage} : QList<int>{});
+        if (c.changesProject)
+            EXPECT_EQ(prompter.asked, QList<int>{DocumentLifecycle::UnsavedChangesMessage});
+        else
+            EXPECT_TRUE(prompter.asked.isEmpty()) << prompter.asked.size() << " questions";
     }
 }
 

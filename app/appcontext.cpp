@@ -48,6 +48,15 @@ bool AppContext::shutDown()
                                 m_library.mainLibraryWriteBack());
 }
 
+void AppContext::reloadTemplateList()
+{
+    AppSettings read = m_settings;
+    m_store.LoadSettings(read);
+    m_settings.templateList = read.templateList;
+    m_settings.selectedTemplate = read.selectedTemplate;
+    m_settings.currentTemplatePath = read.currentTemplatePath;
+}
+
 bool AppContext::saveSettings() const
 {
     return m_store.SaveSettings(m_settings, m_table.showlr() ? 1 : 0, m_table.showLoss() ? 1 : 0,

@@ -42,6 +42,10 @@ public:
     // Writes the settings file now (the main library is not written back), so
     // that a change of the template list survives a crash. False when it failed.
     bool saveSettings() const;
+    // Takes the template list again from the settings file, where another running copy may
+    // have saved a template since. The template in use stays current; the rates, page set-up
+    // and column switches of this run are kept, not replaced by the file's.
+    void reloadTemplateList();
     // Deletes every ".bmp" file in the room picture folder.
     void deleteRoomPictures() const;
 

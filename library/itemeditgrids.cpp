@@ -35,6 +35,14 @@ void sizeGrid(Grid &grid, int rows, const QList<int> &widths, int minimumRowHeig
     grid.setRowHeight(0, 0);
 }
 
+// A merged range is entered at its first cell, where the view shows it.
+bool moveTo(Grid &grid, int row, int column)
+{
+    const GridRange target = grid.mergedRangeAt(row, column);
+    grid.setActiveCell(target.top, target.left);
+    return true;
+}
+
 bool isBlank(const LineEdit &line)
 {
     return line.name.isEmpty() && line.classify.isEmpty() && line.unit.isEmpty() &&
@@ -204,4 +212,31 @@ void ItemEditGrids::setKind(int row, const QString &kind)
 {
     if (isLineRow(row))
         m_lines.setText(row, Classify, kind);
+}
+
+ItemEditGrids::Pane ItemEditGrids::keyPane() const
+{
+    return m_lines.activeRow() >= 0 ? Pane::Lines : Pane::Items;
+}
+
+bool ItemEditGrids::moveActiveCell(Pane pane, Move move)
+{
+    Grid &grid = pane == Pane::Lines ? m_lines : m_items;
+    const int row = grid.activeRow();
+    const int column = grid.activeColumn();
+    if (row < 0 || column < 0)
+        return false;
+    const GridRange here = grid.mergedRangeAt(row, column);
+    if (move == Move::Right) {
+        for (int c = here.right + 1; c < grid.columnCount(); ++c) {
+            if (grid.columnWidth(c) > 0)
+                return moveTo(grid, row, c);
+        }
+        return false;
+    }
+    for (int r = here.bottom + 1; r < grid.rowCount(); ++r) {
+        if (grid.rowHeight(r) > 0)
+            return moveTo(grid, r, column);
+    }
+    return false;
 }

@@ -45,6 +45,16 @@ public:
     void setKind(int row, const QString &kind);
     bool isLineRow(int row) const { return row >= FirstLineRow && row < LineRows; }
 
+    enum class Pane { Items, Lines };
+    enum class Move { Right, Down };
+    // The pane the keys act on when neither grid has the keyboard: the line grid when it
+    // has an active cell, otherwise the item grid.
+    Pane keyPane() const;
+    // Tab (Right) moves a pane's active cell to the next column the user can see, past the
+    // merged range it lies in (the hidden code column is never entered); Enter (Down) to the
+    // next row with a height. At the grid's edge it stays. False when nothing moved.
+    bool moveActiveCell(Pane pane, Move move);
+
 private:
     void setUpItemGrid();
     void setUpLineGrid();

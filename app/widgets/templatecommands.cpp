@@ -149,6 +149,7 @@ void TemplateCommands::showFloatingMenu()
             notify(TemplateStatusDialog::importTitle(), {TemplateStatusDialog::notATemplateText()});
         });
     }
+    m_context.reloadTemplateList();
     m_floatingMenu->refill();
 }
 

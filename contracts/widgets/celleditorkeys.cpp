@@ -16,6 +16,11 @@ bool isTabOrEnter(int key)
 } // namespace
 
 CellEditorKeys::CellEditorKeys(GridView *view, std::function<void()> move)
+    : CellEditorKeys(view, [move = std::move(move)](int) { move(); })
+{
+}
+
+CellEditorKeys::CellEditorKeys(GridView *view, std::function<void(int key)> move)
     : QObject(view), m_view(view), m_move(std::move(move))
 {
     m_view->installEventFilter(this);
@@ -55,20 +60,24 @@ bool CellEditorKeys::onKey(QObject *watched, int key)
         return true;
     if (!isTabOrEnter(key))
         return false;
+    const int move = key == Qt::Key_Tab ? Qt::Key_Tab : Qt::Key_Return;
     if (watched == m_view || watched == m_view->viewport()) {
         // A line edit passes Enter on to its parent; the editor's own handling below already moves.
         if (!(m_editor && m_editor->isVisible()))
-            m_move();
+            m_move(move);
         return true;
     }
     if (key == Qt::Key_Tab) {
         // Tab ends the edit as Enter does; the delegate would otherwise open the next editor itself.
+        m_endingWithTab = true;
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QCoreApplication::sendEvent(watched, &enter);
+        m_endingWithTab = false;
         return true;
     }
     // The delegate writes the text back and closes the editor; the move follows.
+    const int queued = m_endingWithTab ? Qt::Key_Tab : move;
     QMetaObject::invokeMethod(
-        this, [this] { m_move(); }, Qt::QueuedConnection);
+        this, [this, queued] { m_move(queued); }, Qt::QueuedConnection);
     return false;
 }

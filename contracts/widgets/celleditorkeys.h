@@ -13,7 +13,10 @@ class QWidget;
 class CellEditorKeys : public QObject
 {
 public:
+    // The same move for Tab and Enter.
     CellEditorKeys(GridView *view, std::function<void()> move);
+    // A move that depends on the key: Qt::Key_Tab, or Qt::Key_Return for either Enter key.
+    CellEditorKeys(GridView *view, std::function<void(int key)> move);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -23,6 +26,8 @@ private:
     bool onKey(QObject *watched, int key);
 
     GridView *m_view;
-    std::function<void()> m_move;
+    std::function<void(int key)> m_move;
     QPointer<QWidget> m_editor;
+    // Set while a Tab ends the open editor through an Enter sent to it.
+    bool m_endingWithTab = false;
 };

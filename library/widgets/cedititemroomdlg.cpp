@@ -3,12 +3,22 @@
 #include "editorgridimages.h"
 #include "kindmenu.h"
 
+#include "contracts/widgets/celleditorkeys.h"
 #include "contracts/widgets/gridview.h"
 #include "library/resourceeditor.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+
+namespace {
+
+ItemEditGrids::Move moveFor(int key)
+{
+    return key == Qt::Key_Tab ? ItemEditGrids::Move::Right : ItemEditGrids::Move::Down;
+}
+
+} // namespace
 
 CEditItemRoomDlg::CEditItemRoomDlg(const ConstructItem &item, QWidget *parent)
     : QDialog(parent), m_item(item), m_saved(item),
@@ -56,6 +66,12 @@ void CEditItemRoomDlg::createControls()
     m_save->setGeometry(645, 473, 100, 32);
     for (QPushButton *button : {m_save, m_cancel})
         button->setAutoDefault(false);
+    // Tab and Enter move in the grid typed in, also out of an open cell editor.
+    const auto keysFor = [this](ItemEditGrids::Pane pane) {
+        return [this, pane](int key) { m_grids.moveActiveCell(pane, moveFor(key)); };
+    };
+    new CellEditorKeys(m_itemView, keysFor(ItemEditGrids::Pane::Items));
+    new CellEditorKeys(m_lineView, keysFor(ItemEditGrids::Pane::Lines));
     connect(m_lineView, &GridView::cellClicked, this,
             [this](int row, int column) { lineCellClicked(row, column); });
     connect(m_save, &QPushButton::clicked, this, &CEditItemRoomDlg::onSave);
@@ -65,19 +81,6 @@ void CEditItemRoomDlg::createControls()
 void CEditItemRoomDlg::lineCellClicked(int row, int column)
 {
     KindMenu::lineCellClicked(m_lineView, m_grids, row, column, false);
-}
-
-void CEditItemRoomDlg::moveActiveCell(bool right)
-{
-    Grid &grid = m_lineGrid.activeRow() >= 0 || m_itemGrid.activeRow() < 0 ? m_lineGrid : m_itemGrid;
-    const int row = grid.activeRow();
-    const int column = grid.activeColumn();
-    if (row < 0 || column < 0)
-        return;
-    if (right && column + 1 < grid.columnCount())
-        grid.setActiveCell(row, column + 1);
-    else if (!right && row + 1 < grid.rowCount())
-        grid.setActiveCell(row + 1, column);
 }
 
 void CEditItemRoomDlg::onSave()
@@ -93,12 +96,10 @@ void CEditItemRoomDlg::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     case Qt::Key_Tab:
-        moveActiveCell(true);
-        event->accept();
-        return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        moveActiveCell(false);
+        // Keys that reach the dialog itself: no grid has the keyboard.
+        m_grids.moveActiveCell(m_grids.keyPane(), moveFor(event->key()));
         event->accept();
         return;
     default:

@@ -42,7 +42,6 @@ protected:
 
 private:
     void createControls();
-    void moveActiveCell(bool right);
     void onSave();
 
     ConstructItem m_item;

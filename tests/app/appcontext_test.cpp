@@ -67,6 +67,39 @@ TEST_F(AppContextRun, ShutDownDeletesRoomPicturesOnly)
     EXPECT_TRUE(QFile::exists(folders().settingsFile()));
 }
 
+TEST_F(AppContextRun, ReloadingTheTemplateListKeepsThisRunsTemplateAndRates)
+{
+    const QString ours = documents.filePath(QStringLiteral("ours.xml"));
+    const QString theirs = documents.filePath(QStringLiteral("theirs.xml"));
+    for (const QString &path : {ours, theirs})
+        ASSERT_TRUE(QFile::copy(program.filePath(QStringLiteral("Plotwright.xml")), path));
+    AppContext context(folders());
+    context.startUp();
+    context.settings().templateList.append(ours);
+    context.settings().selectedTemplate = 1;
+    context.settings().currentTemplatePath = ours;
+    ASSERT_TRUE(context.saveSettings());
+    context.settings().rates.loss = QStringLiteral("4");
+    context.settings().page.pagesize = QStringLiteral("A3");
+
+    // Another run puts its own template first and selects it, with rates of its own.
+    {
+        AppContext other(folders());
+        other.startUp();
+        other.settings().templateList = {folders().mainLibraryFile(), theirs, ours};
+        other.settings().selectedTemplate = 1;
+        other.settings().rates.loss = QStringLiteral("8");
+        ASSERT_TRUE(other.saveSettings());
+    }
+    context.reloadTemplateList();
+    const AppSettings &s = context.settings();
+    EXPECT_EQ(s.templateList, QStringList({folders().mainLibraryFile(), theirs, ours}));
+    EXPECT_EQ(s.currentTemplatePath, ours);
+    EXPECT_EQ(s.selectedTemplate, 2);
+    EXPECT_EQ(s.rates.loss, QStringLiteral("4"));
+    EXPECT_EQ(s.page.pagesize, QStringLiteral("A3"));
+}
+
 TEST_F(ContextTest, CloseAsksOnlyWhenModifiedAndStaysOpenWhenAbandoned)
 {
     prompter.answer = Prompter::Cancel;

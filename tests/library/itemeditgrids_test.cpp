@@ -158,3 +158,51 @@ TEST_F(GridsFixture, LinesBeyondTheGridAreKeptAsTheyWere)
 }
 
 } // namespace
+
+TEST_F(GridsFixture, TabAndEnterMoveToCellsTheUserCanSee)
+{
+    using Pane = ItemEditGrids::Pane;
+    using Move = ItemEditGrids::Move;
+    ItemEditGrids grids(items, lines, ItemEditGrids::resourceEditorLayout());
+    grids.show(ResourceEditor::show(lawn()));
+    struct Case {
+        Pane pane;
+        int row, column;
+        Move move;
+        int toRow, toColumn;
+        bool moved;
+    };
+    const Case cases[] = {
+        {Pane::Lines, 2, 1, Move::Right, 2, 2, true},
+        // The code column has no width: the delete column is the last one Tab reaches.
+        {Pane::Lines, 2, 7, Move::Right, 2, 7, false},
+        {Pane::Lines, 2, 5, Move::Down, 3, 5, true},
+        {Pane::Lines, ItemEditGrids::LineRows - 1, 5, Move::Down, ItemEditGrids::LineRows - 1, 5, false},
+        {Pane::Items, 1, 1, Move::Right, 1, 2, true},
+        {Pane::Items, 1, 2, Move::Down, 2, 2, true},
+        // The description spans rows 3 and 4: Enter leaves it below its range, or stays at the edge.
+        {Pane::Items, 3, 2, Move::Down, 3, 2, false},
+        // Entering a merged range lands on its first cell.
+        {Pane::Items, 4, 1, Move::Right, 3, 2, true},
+        {Pane::Items, 1, 5, Move::Right, 1, 5, false},
+    };
+    for (const Case &c : cases) {
+        Grid &grid = c.pane == Pane::Lines ? lines : items;
+        grid.setActiveCell(c.row, c.column);
+        EXPECT_EQ(grids.moveActiveCell(c.pane, c.move), c.moved) << c.row << "," << c.column;
+        EXPECT_EQ(grid.activeRow(), c.toRow) << c.row << "," << c.column;
+        EXPECT_EQ(grid.activeColumn(), c.toColumn) << c.row << "," << c.column;
+    }
+}
+
+TEST_F(GridsFixture, KeysActOnTheLineGridFirst)
+{
+    ItemEditGrids grids(items, lines, ItemEditGrids::resourceEditorLayout());
+    grids.show(ResourceEditor::show(lawn()));
+    EXPECT_EQ(grids.keyPane(), ItemEditGrids::Pane::Items);
+    EXPECT_FALSE(grids.moveActiveCell(ItemEditGrids::Pane::Items, ItemEditGrids::Move::Right));
+    items.setActiveCell(1, 2);
+    EXPECT_EQ(grids.keyPane(), ItemEditGrids::Pane::Items);
+    lines.setActiveCell(2, 1);
+    EXPECT_EQ(grids.keyPane(), ItemEditGrids::Pane::Lines);
+}

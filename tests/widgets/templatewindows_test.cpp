@@ -190,6 +190,25 @@ protected:
         pause();
     }
 
+    // The estimate index of the first item with material lines, -1 when there is none.
+    int firstItemWithMaterials() const
+    {
+        const QList<EstimateRow> &rows = m_context->estimate().rows();
+        for (int index = 0; index < rows.size(); ++index) {
+            if (rows.at(index).isConstruct() && !rows.at(index).item.brand.materials.isEmpty())
+                return index;
+        }
+        return -1;
+    }
+
+    // 编辑 from the row menu of a table row.
+    void openResourceEditor(int row)
+    {
+        clickCell(m_window->panes().table()->gridView(), row, BudgetTable::OperationColumn);
+        pause();
+        choose({QStringLiteral("编辑")});
+    }
+
     QTemporaryDir m_documents;
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<CQuillaryDlg> m_window;
@@ -352,6 +371,47 @@ TEST_F(TemplateWindowsTest, TheFloatingMenuOpensATemplateAndClosesOnOtherCommand
     EXPECT_FALSE(menu->isVisible());
 }
 
+TEST_F(TemplateWindowsTest, TheFloatingMenuOffersATemplateThatAnotherRunSaved)
+{
+    const QString ours = openCopyOfTheLibrary();
+    settings().rates.tax = QStringLiteral("3");
+    toolbar(CommandId::OpenTemplate);
+    CSaveItemXML *menu = m_window->templates().floatingMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->slotList().size(), 2);
+    m_window->runCommand(CommandId::PrecisionZero + 2);
+    ASSERT_FALSE(menu->isVisible());
+
+    // A second copy of the program on the same folders saves a template of its own.
+    const QString theirs = dataFile(QStringLiteral("屋顶花园.xml"));
+    ASSERT_TRUE(QFile::copy(MainLibrary, theirs));
+    {
+        AppContext other(AppFolders(m_documents.path(), QCoreApplication::applicationDirPath()));
+        other.startUp();
+        other.settings().templateList.append(theirs);
+        other.settings().rates.tax = QStringLiteral("9");
+        ASSERT_TRUE(other.saveSettings());
+    }
+
+    toolbar(CommandId::OpenTemplate);
+    ASSERT_TRUE(menu->isVisible());
+    ASSERT_EQ(menu->slotList().size(), 3);
+    EXPECT_EQ(menu->slotButton(0)->text(), QStringLiteral("园林"));
+    EXPECT_EQ(menu->slotList().at(0).icon, TemplateSlots::Icon::Current);
+    EXPECT_EQ(menu->slotButton(2)->text(), QStringLiteral("屋顶花园"));
+    EXPECT_EQ(settings().currentTemplatePath, ours);
+    // The re-read takes the list only: this run's rate is not replaced by the file's.
+    EXPECT_EQ(settings().rates.tax, QStringLiteral("3"));
+
+    m_answers.expect(statusAnswer(QStringLiteral("导入模板"), QStringLiteral("导入成功，模板已更新。")));
+    QTest::mouseClick(menu->slotButton(2), Qt::LeftButton);
+    finish("open the other run's template");
+    EXPECT_EQ(settings().currentTemplatePath, theirs);
+    AppContext next(AppFolders(m_documents.path(), QCoreApplication::applicationDirPath()));
+    next.startUp();
+    EXPECT_EQ(next.settings().currentTemplatePath, theirs);
+}
+
 TEST_F(TemplateWindowsTest, AListedTemplateThatNoLongerReadsIsNotConfirmedAsOpened)
 {
     const QString copy = openCopyOfTheLibrary();
@@ -489,16 +549,9 @@ TEST_F(TemplateWindowsTest, TheResourceEditorSavesTheLinesAndTheRowIsPricedAgain
 {
     openProject();
     GridView *table = m_window->panes().table()->gridView();
-    int row = -1;
-    int index = 0;
-    for (const EstimateRow &r : m_context->estimate().rows()) {
-        if (r.isConstruct() && !r.item.brand.materials.isEmpty()) {
-            row = index + BudgetTable::TableHeaderRows;
-            break;
-        }
-        ++index;
-    }
-    ASSERT_GE(row, 0);
+    const int index = firstItemWithMaterials();
+    ASSERT_GE(index, 0);
+    const int row = index + BudgetTable::TableHeaderRows;
     const ConstructItem before = m_context->estimate().rows().at(index).item;
     const auto rowTexts = [table, row] {
         QStringList texts;
@@ -515,14 +568,72 @@ TEST_F(TemplateWindowsTest, TheResourceEditorSavesTheLinesAndTheRowIsPricedAgain
         edit(editor->lineView(), 2, 4, QStringLiteral("1000"));
         QTest::mouseClick(editor->saveButton(), Qt::LeftButton);
     }));
-    clickCell(table, row, BudgetTable::OperationColumn);
-    pause();
-    choose({QStringLiteral("编辑")});
+    openResourceEditor(row);
     finish("resource edit");
     const ConstructItem &after = m_context->estimate().rows().at(index).item;
     EXPECT_EQ(after.brand.materials.at(0).price, 1000.0f);
     EXPECT_GT(after.brand.material, before.brand.material);
     EXPECT_NE(rowTexts(), rowBefore);
+}
+
+TEST_F(TemplateWindowsTest, TabAndEnterInTheResourceEditorMoveInTheGridTypedIn)
+{
+    openProject();
+    const int index = firstItemWithMaterials();
+    ASSERT_GE(index, 0);
+    const auto typeAndPress = [](GridView *view, int row, int column, const QString &text, Qt::Key key) {
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(row, column));
+        view->edit(view->model()->index(row, column));
+        pause();
+        QWidget *editor = QApplication::focusWidget();
+        ASSERT_NE(editor, nullptr);
+        ASSERT_NE(editor, view);
+        // Chinese text arrives through an input method, not as key presses.
+        auto *line = qobject_cast<QLineEdit *>(editor);
+        ASSERT_NE(line, nullptr) << editor->metaObject()->className();
+        line->selectAll();
+        line->insert(text);
+        QTest::keyClick(editor, key);
+        pause();
+    };
+    m_answers.expect(answerWith<CEditItemRoomDlg>([&](CEditItemRoomDlg *editor) {
+        Grid &lines = editor->lineGrid();
+        clickCell(editor->lineView(), 2, 1);
+        typeAndPress(editor->lineView(), 2, 1, QStringLiteral("改良草皮"), Qt::Key_Tab);
+        EXPECT_EQ(lines.text(2, 1), QStringLiteral("改良草皮"));
+        EXPECT_EQ(lines.activeRow(), 2);
+        EXPECT_EQ(lines.activeColumn(), 2);
+        typeAndPress(editor->lineView(), 2, 4, QStringLiteral("88"), Qt::Key_Return);
+        EXPECT_EQ(lines.text(2, 4), QStringLiteral("88"));
+        EXPECT_EQ(lines.activeRow(), 3);
+        EXPECT_EQ(lines.activeColumn(), 4);
+        // Without an editor: Tab stops at the delete column, the hidden code column is never entered.
+        clickCell(editor->lineView(), 3, 7);
+        QTest::keyClick(editor->lineView(), Qt::Key_Tab);
+        pause();
+        EXPECT_EQ(lines.activeColumn(), 7);
+        // Escape in an open editor neither closes the dialog nor leaves the cell.
+        editor->lineView()->edit(editor->lineView()->model()->index(3, 5));
+        pause();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        pause();
+        EXPECT_TRUE(editor->isVisible());
+        // The item grid moves its own active cell, although the line grid has one.
+        Grid &items = editor->itemGrid();
+        clickCell(editor->itemView(), 1, 2);
+        typeAndPress(editor->itemView(), 1, 2, QStringLiteral("精铺草坪"), Qt::Key_Return);
+        EXPECT_EQ(items.activeRow(), 2);
+        EXPECT_EQ(items.activeColumn(), 2);
+        EXPECT_EQ(lines.activeRow(), 3);
+        QTest::mouseClick(editor->saveButton(), Qt::LeftButton);
+    }));
+    openResourceEditor(index + BudgetTable::TableHeaderRows);
+    finish("keys in the resource editor");
+    const ConstructItem &after = m_context->estimate().rows().at(index).item;
+    EXPECT_EQ(after.itemName, QStringLiteral("精铺草坪"));
+    EXPECT_EQ(after.brand.materials.at(0).name, QStringLiteral("改良草皮"));
+    EXPECT_EQ(after.brand.materials.at(0).price, 88.0f);
 }
 
 TEST_F(TemplateWindowsTest, ACancelledImportLeavesTheLibraryAndAFinishedOneOpensTheTemplate)

@@ -7,9 +7,9 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
 out="${1:-$root/docs/screenshots}"
 
-if [ ! -x "$build/bin/plotwright" ]; then
+if [ ! -x "$build/bin/plotwright" ] || [ ! -x "$build/bin/template_screenshots" ]; then
   cmake -S "$root" -B "$build" -DPLOTWRIGHT_BENCHMARKS=OFF
-  cmake --build "$build" -j2 --target plotwright pacelight
+  cmake --build "$build" -j2 --target plotwright pacelight plotwright-cli template_screenshots
 fi
 
 # A fresh documents folder: the run never touches the user's settings.
@@ -25,4 +25,13 @@ if command -v xvfb-run >/dev/null 2>&1; then
 else
   QT_QPA_PLATFORM=offscreen "${run[@]}"
 fi
+# The template windows, drawn offscreen.
+QT_QPA_PLATFORM=offscreen "$build/bin/template_screenshots" "$out"
+
+# A printed cover page and the first list page, from the PDF of the sample's bill.
+pdf="$documents/bill.pdf"
+"$build/bin/plotwright-cli" export "$root/examples/garden.gzj" -o "$pdf"
+pdftoppm -png -r 110 -f 1 -l 1 -singlefile "$pdf" "$out/print-cover"
+pdftoppm -png -r 110 -f 2 -l 2 -singlefile "$pdf" "$out/print-list"
+
 ls -1 "$out"/*.png

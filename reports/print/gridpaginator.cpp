@@ -43,9 +43,13 @@ QPageSize::PageSizeId pageSizeId(PrintPageSetup::Paper paper)
 
 } // namespace
 
-GridPaginator::GridPaginator(const Grid &grid, const PrintPageSetup &setup) : m_grid(grid), m_setup(setup)
+GridPaginator::GridPaginator(const Grid &grid, const PrintPageSetup &setup)
+    : GridPaginator(grid, setup.printableSize())
 {
-    const QSizeF printable = setup.printableSize();
+}
+
+GridPaginator::GridPaginator(const Grid &grid, const QSizeF &printable) : m_grid(grid)
+{
     m_printable = QSizeF(paperPixels(printable.width()), paperPixels(printable.height()));
     const GridPageSettings &page = grid.pageSettings();
     const PrintFonts fonts(PrintFonts::ScreenDpi);

@@ -27,6 +27,9 @@ public:
     static constexpr qreal PaperDpi = 96;
 
     GridPaginator(const Grid &grid, const PrintPageSetup &setup);
+    // Pages of the printable size a device has now, in millimetres: the preview's own
+    // page set-up and orientation buttons change it.
+    GridPaginator(const Grid &grid, const QSizeF &printableMillimetres);
 
     static QPageLayout pageLayout(const PrintPageSetup &setup);
 
@@ -38,7 +41,7 @@ public:
     // The text of the footer on page `page` (from 0).
     QString footerText(int page) const;
 
-    // Paints every page; the device's page layout must be pageLayout(). With
+    // Paints every page onto a device whose printable area is the one laid out for. With
     // `startOnNewPage` the first page is begun after what the device already holds.
     void paint(QPainter &painter, QPagedPaintDevice &device, bool startOnNewPage = false) const;
 
@@ -58,7 +61,6 @@ private:
     int option(const QString &name, int fallback) const;
 
     const Grid &m_grid;
-    PrintPageSetup m_setup;
     QSizeF m_printable; // paper pixels
     Band m_header;
     Band m_footer;

@@ -32,11 +32,13 @@ void ListPrintPreview::preview(const Grid &grid, const PrintPageSetup &setup, co
     dialog.setObjectName(QStringLiteral("PrintPreview"));
     dialog.setWindowTitle(title);
     dialog.setGeometry(0, 0, PreviewWidth, PreviewHeight);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&grid, &setup](QPrinter *target) {
-                         QPainter painter(target);
-                         GridPaginator(grid, setup).paint(painter, *target);
-                     });
+    // Laid out for the page the printer has now: the user may change paper, margins or
+    // orientation inside the preview, which then asks for the pages again.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&grid](QPrinter *target) {
+        QPainter painter(target);
+        GridPaginator(grid, target->pageLayout().paintRect(QPageLayout::Millimeter).size())
+            .paint(painter, *target);
+    });
     if (auto *view = dialog.findChild<QPrintPreviewWidget *>())
         view->setZoomFactor(1.0);
     dialog.exec();

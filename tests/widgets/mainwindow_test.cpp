@@ -384,6 +384,33 @@ TEST_F(MainWindowTest, PrintFromTheFormMovesToTheBillAndShowsTheCoverThenTheList
     EXPECT_EQ(bill.fixedRowCount(), 6);
 }
 
+TEST_F(MainWindowTest, TurningThePageInsideThePreviewLaysTheListOutAgain)
+{
+    openProject(SampleProject);
+    // A bill long enough to fill several pages.
+    const int first = firstItemRow(*m_context) - BudgetTable::TableHeaderRows;
+    ASSERT_GE(first, 0);
+    const ConstructItem item = m_context->estimate().rows().at(first).item;
+    for (int copy = 0; copy < 120; ++copy)
+        m_context->estimateDocument().insertItem(first + 1, item, m_context->settings().rates);
+    int portrait = -1;
+    int landscape = -1;
+    onModalTitled(QStringLiteral("打印预览 - 封面页"), [&portrait, &landscape](QWidget *dialog) {
+        onModalTitled(QStringLiteral("打印预览 - 清单"), [&portrait, &landscape](QWidget *second) {
+            portrait = previewPages(second);
+            // The preview's own orientation button.
+            second->findChild<QPrintPreviewWidget *>()->setLandscapeOrientation();
+            landscape = previewPages(second);
+            static_cast<QDialog *>(second)->reject();
+        });
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    m_window->toolbar().button(CommandId::Print)->click();
+    ASSERT_GT(portrait, 1);
+    // A landscape page holds fewer of the rows, shrunk less to its wider printable width.
+    EXPECT_GT(landscape, portrait);
+}
+
 TEST_F(MainWindowTest, CtrlPAtTheMaterialListPrintsTheMaterialList)
 {
     openProject(SampleProject);

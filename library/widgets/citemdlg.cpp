@@ -8,6 +8,7 @@
 #include "library/librarysearch.h"
 #include "library/librarytree.h"
 #include "library/quotalibrary.h"
+#include "library/templateslots.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -163,8 +164,12 @@ int CItemDlg::nodeOf(const QTreeWidgetItem *item)
 
 void CItemDlg::showTemplateName()
 {
-    // The tree's header says whose items these are: the template a double-click takes them from.
-    const QString name = QFileInfo(m_currentTemplatePath).completeBaseName();
+    // The tree's header says whose items these are: the template a double-click takes them from,
+    // named as the template menus name it.
+    const QString name = m_currentTemplatePath.isEmpty()
+                             ? QString()
+                             : TemplateSlots::displayName(m_currentTemplatePath,
+                                                          m_templateList.indexOf(m_currentTemplatePath));
     m_libraryTree->setHeaderHidden(name.isEmpty());
     m_libraryTree->setHeaderLabel(QStringLiteral("当前模板：") + name);
     m_libraryTree->headerItem()->setToolTip(0, m_currentTemplatePath);

@@ -407,6 +407,7 @@ TEST_F(TemplateWindowsTest, TheFloatingMenuOffersATemplateThatAnotherRunSaved)
     QTest::mouseClick(menu->slotButton(2), Qt::LeftButton);
     finish("open the other run's template");
     EXPECT_EQ(settings().currentTemplatePath, theirs);
+    EXPECT_EQ(left()->libraryTree()->headerItem()->text(0), QStringLiteral("当前模板：屋顶花园"));
     AppContext next(AppFolders(m_documents.path(), QCoreApplication::applicationDirPath()));
     next.startUp();
     EXPECT_EQ(next.settings().currentTemplatePath, theirs);

@@ -227,8 +227,9 @@ void CEditTempItemDlg::onOk()
 
 void CEditTempItemDlg::keyPressEvent(QKeyEvent *event)
 {
-    // Enter moves in the grids; it must not press OK.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // Enter moves in the grids; it must not press OK. Escape, pressed once more than needed to
+    // leave a cell, must not throw away every edit of the session: 取消 does that.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Escape) {
         event->accept();
         return;
     }

@@ -483,6 +483,9 @@ TEST_F(TemplateWindowsTest, AnEditInTheTemplateEditorIsWrittenToTheTemplateFile)
         edit(editor->lineView(), newLineRow, 1, QStringLiteral("细沙"));
         edit(editor->lineView(), newLineRow, 4, QStringLiteral("7.5"));
         edit(editor->lineView(), newLineRow, 5, QStringLiteral("2"));
+        // A stray Escape keeps the editor and its edits.
+        QTest::keyClick(editor, Qt::Key_Escape);
+        EXPECT_TRUE(editor->isVisible());
         QTest::mouseClick(editor->okButton(), Qt::LeftButton);
     }));
     toolbar(CommandId::EditTemplate);

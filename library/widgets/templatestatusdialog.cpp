@@ -117,9 +117,12 @@ void TemplateStatusDialog::tick()
 
 void TemplateStatusDialog::keyPressEvent(QKeyEvent *event)
 {
-    // Enter must not press a button the user did not choose.
+    // Enter closes a notice; at a question it takes the harmless answer, 取消, and never confirms.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
+        QPushButton *chosen = m_buttons.size() == 1 ? m_buttons.first() : button(QStringLiteral("取消"));
+        if (chosen)
+            chosen->click();
         return;
     }
     QDialog::keyPressEvent(event);

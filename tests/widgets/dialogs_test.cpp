@@ -2,6 +2,7 @@
 #include "app/widgets/ctemp_information.h"
 #include "app/widgets/ctipsdlg.h"
 #include "app/widgets/ratepage.h"
+#include "library/widgets/templatestatusdialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +36,28 @@ TEST(CTipsDlgTest, AnswersFollowTheButtonPressedAndEscapeMeansCancel)
             dialog.close();
         EXPECT_EQ(dialog.answer(), c.answer) << "style " << c.style << " pressed " << c.pressed;
         EXPECT_FALSE(dialog.isVisible());
+    }
+}
+
+TEST(TemplateStatusDialogTest, EnterClosesANoticeAndNeverConfirmsAQuestion)
+{
+    struct Case {
+        QStringList buttons;
+        int chosen;
+        int result;
+    };
+    const Case cases[] = {
+        {{QStringLiteral("确定")}, 0, QDialog::Accepted},
+        {{QStringLiteral("确定"), QStringLiteral("取消")}, 1, QDialog::Rejected},
+    };
+    for (const Case &c : cases) {
+        TemplateStatusDialog dialog(QStringLiteral("保存模板"), {QStringLiteral("模板已保存成功。")}, c.buttons,
+                                    nullptr);
+        dialog.show();
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        EXPECT_FALSE(dialog.isVisible()) << c.buttons.size();
+        EXPECT_EQ(dialog.chosen(), c.chosen);
+        EXPECT_EQ(dialog.result(), c.result);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "library/widgets/csaveitemxml.h"
 #include "library/widgets/templatestatusdialog.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -151,12 +152,25 @@ void TemplateCommands::showFloatingMenu()
     }
     m_context.reloadTemplateList();
     m_floatingMenu->refill();
+    qApp->installEventFilter(this);
 }
 
 void TemplateCommands::hideFloatingMenu()
 {
+    qApp->removeEventFilter(this);
     if (m_floatingMenu)
         m_floatingMenu->hide();
+}
+
+bool TemplateCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress && m_floatingMenu && m_floatingMenu->isVisible()) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->window() == m_window && widget != m_floatingMenu &&
+            !m_floatingMenu->isAncestorOf(widget))
+            hideFloatingMenu();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void TemplateCommands::openEditor(int itemIndex)

@@ -61,6 +61,10 @@ public:
     // The progress dialog's tick; tests make it short.
     void setImportTickMs(int ms) { m_importTickMs = ms; }
 
+protected:
+    // While the floating menu is shown, a press anywhere else in the main window hides it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     TemplateChoice choice();
     void connectLeftPane();

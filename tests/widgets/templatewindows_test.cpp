@@ -369,6 +369,12 @@ TEST_F(TemplateWindowsTest, TheFloatingMenuOpensATemplateAndClosesOnOtherCommand
     toolbar(CommandId::OpenTemplate);
     QTest::mouseClick(left(), Qt::LeftButton, Qt::NoModifier, QPoint(CItemDlg::PaneWidth - 1, 200));
     EXPECT_FALSE(menu->isVisible());
+    // A click into the budget table, which the menu lies over, closes it too.
+    toolbar(CommandId::OpenTemplate);
+    ASSERT_TRUE(menu->isVisible());
+    GridView *table = m_window->panes().table()->gridView();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(600, 200));
+    EXPECT_FALSE(menu->isVisible());
 }
 
 TEST_F(TemplateWindowsTest, TheFloatingMenuOffersATemplateThatAnotherRunSaved)

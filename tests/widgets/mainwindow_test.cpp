@@ -1,4 +1,5 @@
 #include "app/appcontext.h"
+#include "app/profilefile.h"
 #include "app/widgets/autosave.h"
 #include "app/widgets/commandids.h"
 #include "app/widgets/cquillarydlg.h"
@@ -21,8 +22,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPrintPreviewWidget>
 #include <QFileInfo>
+#include <QPrintPreviewWidget>
+#include <QProcess>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -35,6 +37,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 
@@ -521,6 +524,82 @@ TEST_F(MainWindowTest, AnEditLeftByARunThatDidNotEndIsRecoveredAtTheNextStart)
         [](QWidget *modal) { modal->findChild<QPushButton *>(QStringLiteral("TipsDlgNO"))->click(); });
     m_window->close();
     EXPECT_FALSE(QFileInfo::exists(copy));
+}
+
+const char RecoveryChildDocuments[] = "PLOTWRIGHT_RECOVERY_DOCUMENTS";
+
+// Not run on its own: the test after it starts it in a process of its own and kills that
+// process once the window's autosave timer has written the recovery copy.
+TEST(RecoveryChild, DISABLED_EditsAndWaitsToBeKilled)
+{
+    const QString documents = qEnvironmentVariable(RecoveryChildDocuments);
+    ASSERT_FALSE(documents.isEmpty());
+    AppContext context(AppFolders(documents, QCoreApplication::applicationDirPath()));
+    context.startUp();
+    CQuillaryDlg window(context);
+    window.show();
+    window.documents().setOpenChooser([](const QString &) { return std::optional<QString>(SampleProject); });
+    window.documents().openProject();
+    const int row = firstItemRow(context);
+    ASSERT_GE(row, 0);
+    QAbstractItemModel *model = window.panes().table()->gridView()->model();
+    ASSERT_TRUE(model->setData(model->index(row, 6), QStringLiteral("123")));
+    std::printf("edited: %s\n", qPrintable(shownInTable(window, row, 6)));
+    const QString copy = window.autosave().store().copyPath();
+    ASSERT_TRUE(QTest::qWaitFor([&copy] { return QFileInfo::exists(copy); }, 20000));
+    std::printf("copy written\n");
+    std::fflush(stdout);
+    QTest::qWait(60000);
+    ADD_FAILURE() << "never killed";
+}
+
+TEST_F(MainWindowTest, AnEditOfAKilledProgramIsOfferedAtTheNextStart)
+{
+    // The killed run must hold the recovery lock, so this one lets go of it first.
+    m_window.reset();
+    m_context.reset();
+    const AppFolders folders(m_documents.path(), QCoreApplication::applicationDirPath());
+    ASSERT_TRUE(folders.createMissingFolders());
+    ProfileFile settings(folders.settingsFile());
+    settings.writeString(Autosave::Section, Autosave::IntervalKey, QStringLiteral("1"));
+    ASSERT_TRUE(settings.save());
+
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(RecoveryChildDocuments), m_documents.path());
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_also_run_disabled_tests"),
+                 QStringLiteral("--gtest_filter=RecoveryChild.DISABLED_EditsAndWaitsToBeKilled")});
+    ASSERT_TRUE(child.waitForStarted());
+    QByteArray output;
+    const bool written = QTest::qWaitFor(
+        [&] {
+            child.waitForReadyRead(100);
+            output += child.readAllStandardOutput();
+            return output.contains("copy written") || child.state() == QProcess::NotRunning;
+        },
+        60000);
+    ASSERT_TRUE(written && output.contains("copy written")) << output.constData();
+    child.kill();
+    ASSERT_TRUE(child.waitForFinished());
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+    const QRegularExpression editedLine(QStringLiteral("edited: (\\S+)"));
+    const QString edited = editedLine.match(QString::fromUtf8(output)).captured(1);
+    ASSERT_FALSE(edited.isEmpty()) << output.constData();
+
+    m_context = std::make_unique<AppContext>(folders);
+    m_context->startUp();
+    m_window = std::make_unique<CQuillaryDlg>(*m_context);
+    m_window->show();
+    onNextModal(
+        [](QWidget *modal) { modal->findChild<QPushButton *>(QStringLiteral("TipsDlgOK"))->click(); });
+    ASSERT_TRUE(m_window->offerRecovery());
+    const int row = firstItemRow(*m_context);
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(shownInTable(*m_window, row, 6), edited);
+    EXPECT_EQ(m_context->document().currentProjectPath, SampleProject);
+    EXPECT_TRUE(m_context->document().modified);
 }
 
 } // namespace

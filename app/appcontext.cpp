@@ -1,5 +1,7 @@
 #include "appcontext.h"
 
+#include "projectform.h"
+
 #include <QDir>
 
 namespace {
@@ -18,6 +20,11 @@ AppContext::AppContext(const AppFolders &folders, RoomTextPainter *painter)
     m_settings.currentProjectPath = folders.defaultProjectPath();
     m_doc.state().currentProjectPath = folders.defaultProjectPath();
     m_table.setTextMeasure(&m_measure);
+    // Undo and redo reach the head fields too: the title and the list headers follow them.
+    QObject::connect(&m_doc, &EstimateDocument::changed, &m_doc, [this](const EstimateChange &change) {
+        if (!change.headFields.isEmpty())
+            ProjectForm(m_doc, &m_tableGrid, &m_billLists).showChange(change);
+    });
 }
 
 void AppContext::startUp()
@@ -35,7 +42,7 @@ void AppContext::setUpGrids()
 {
     m_billLists.setUp(m_doc.estimate().precision());
     m_table.setUpGrid(folders().programFolder());
-    m_billLists.fillHeaders(m_info);
+    m_billLists.fillHeaders(m_doc.head());
     m_doc.estimate().setIdle(true);
 }
 

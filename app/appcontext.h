@@ -68,7 +68,7 @@ public:
     BillLists &billLists() { return m_billLists; }
     TableSharedState &shared() { return m_shared; }
     DocumentState &document() { return m_doc.state(); }
-    ProjectInfo &projectInfo() { return m_info; }
+    ProjectInfo &projectInfo() { return m_doc.head(); }
     RoomPictures &roomPictures() { return m_pictures; }
     Prompter &prompter() { return m_prompter; }
 
@@ -81,7 +81,6 @@ private:
     EstimateDocument m_doc;
     Grid m_tableGrid;
     TableSharedState m_shared;
-    ProjectInfo m_info;
     PrompterRelay m_prompter;
     TextMeasureRelay m_measure;
     RoomPictures m_pictures;

@@ -21,9 +21,8 @@ bool validIndex(int index)
 
 } // namespace
 
-ProjectForm::ProjectForm(ProjectInfo &texts, EstimateDocument &document, Grid *tableGrid,
-                         BillLists *billLists)
-    : m_texts(texts), m_document(document), m_tableGrid(tableGrid), m_billLists(billLists)
+ProjectForm::ProjectForm(EstimateDocument &document, Grid *tableGrid, BillLists *billLists)
+    : m_document(document), m_texts(document.head()), m_tableGrid(tableGrid), m_billLists(billLists)
 {
 }
 
@@ -51,8 +50,9 @@ bool ProjectForm::finishEdit(int index, const QString &typed)
     const QString shown = typed.isEmpty() ? label(index) : typed;
     if (shown == text(index))
         return false;
-    m_texts.field(index) = shown;
-    m_document.noteUnrecordedEdit();
+    // The title and headers now; undo and redo reach them through the document's announcement.
+    if (!m_document.setHeadField(index, shown).applied)
+        return false;
     showChange(index);
     return true;
 }
@@ -94,6 +94,12 @@ void ProjectForm::resetProjectInfo()
 QString ProjectForm::titleName(const QString &name)
 {
     return name.isEmpty() || name == label(0) ? newProjectName() : name;
+}
+
+void ProjectForm::showChange(const EstimateChange &change)
+{
+    for (int index : change.headFields)
+        showChange(index);
 }
 
 void ProjectForm::showChange(int index)

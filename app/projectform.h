@@ -1,5 +1,6 @@
 #pragma once
 
+#include "estimate/estimatechange.h"
 #include "estimate/estimaterecords.h"
 
 #include <QString>
@@ -18,9 +19,9 @@ public:
     // No next field: the last field hands over to the budget table.
     static constexpr int NoField = -1;
 
-    // texts: the project's head as the form shows it (a label or nothing for an empty field),
-    // kept by the application so that saving reads what the form shows. The grids are optional.
-    ProjectForm(ProjectInfo &texts, EstimateDocument &document, Grid *tableGrid, BillLists *billLists);
+    // The project's head as the form shows it (a label or nothing for an empty field) is the
+    // document's, so that saving reads what the form shows and undo reaches it. The grids are optional.
+    ProjectForm(EstimateDocument &document, Grid *tableGrid, BillLists *billLists);
 
     static QString label(int index) { return ProjectInfo::fieldLabel(index); }
     // What the field's button shows: its value, or its label while empty.
@@ -43,12 +44,14 @@ public:
     void resetProjectInfo();
     // The name the titles show: "新工程" for an empty name or the label.
     static QString titleName(const QString &name);
+    // Rewrites what shows the head fields a document change touched (an undo, a redo).
+    void showChange(const EstimateChange &change);
 
 private:
     void showChange(int index);
 
-    ProjectInfo &m_texts;
     EstimateDocument &m_document;
+    ProjectInfo &m_texts;
     Grid *m_tableGrid;
     BillLists *m_billLists;
 };

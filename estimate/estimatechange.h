@@ -48,6 +48,8 @@ struct EstimateChange {
     int billNoticeCode = -1;
     // Materials or machines summed in a built list may no longer match the rows.
     bool resourcesChanged = false;
+    // Head fields of the project information whose texts changed.
+    QList<int> headFields;
 };
 
 // The result of an edit of one cell of an item row.

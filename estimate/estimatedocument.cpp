@@ -52,6 +52,21 @@ void EstimateDocument::record(const QString &name, const RowRestore &undo)
         return;
     m_group.undo.append(undo);
     m_group.redo.append(redoOf(undo));
+    finishRecord(name);
+}
+
+void EstimateDocument::recordHead(const EstimateEdit::HeadText &before, const EstimateEdit::HeadText &after)
+{
+    if (!m_recording)
+        return;
+    m_group.undoHead.append(before);
+    m_group.redoHead.append(after);
+    finishRecord(QStringLiteral("修改项目信息"));
+}
+
+// Outside a group the recorded part is a step of its own.
+void EstimateDocument::finishRecord(const QString &name)
+{
     if (m_group.name.isEmpty())
         m_group.name = name;
     if (m_groupDepth > 0)
@@ -62,8 +77,10 @@ void EstimateDocument::record(const QString &name, const RowRestore &undo)
 
 void EstimateDocument::beginGroup(const QString &name)
 {
-    if (m_groupDepth++ == 0)
-        m_group = EstimateEdit{name, {}, {}};
+    if (m_groupDepth++ == 0) {
+        m_group = EstimateEdit{};
+        m_group.name = name;
+    }
 }
 
 void EstimateDocument::endGroup()
@@ -71,7 +88,7 @@ void EstimateDocument::endGroup()
     if (m_groupDepth <= 0 || --m_groupDepth > 0)
         return;
     const EstimateEdit edit = std::exchange(m_group, EstimateEdit{});
-    if (!edit.undo.isEmpty())
+    if (!edit.isEmpty())
         emit edited(edit);
 }
 
@@ -216,12 +233,42 @@ void EstimateDocument::undo(const EstimateEdit &edit)
 {
     for (qsizetype k = edit.undo.size() - 1; k >= 0; --k)
         restore(edit.undo.at(k));
+    QList<EstimateEdit::HeadText> head(edit.undoHead.crbegin(), edit.undoHead.crend());
+    restoreHead(head);
 }
 
 void EstimateDocument::redo(const EstimateEdit &edit)
 {
     for (const RowRestore &step : edit.redo)
         restore(step);
+    restoreHead(edit.redoHead);
+}
+
+EstimateChange EstimateDocument::restoreHead(const QList<EstimateEdit::HeadText> &texts)
+{
+    EstimateChange change;
+    for (const EstimateEdit::HeadText &t : texts) {
+        if (t.field < 0 || t.field >= ProjectInfo::FieldCount)
+            continue;
+        m_head.field(t.field) = t.text;
+        if (!change.headFields.contains(t.field))
+            change.headFields.append(t.field);
+    }
+    change.applied = !change.headFields.isEmpty();
+    return announce(change);
+}
+
+EstimateChange EstimateDocument::setHeadField(int field, const QString &text)
+{
+    if (field < 0 || field >= ProjectInfo::FieldCount || m_head.field(field) == text)
+        return {};
+    const EstimateEdit::HeadText before{field, m_head.field(field)};
+    m_head.field(field) = text;
+    recordHead(before, {field, text});
+    EstimateChange change;
+    change.applied = true;
+    change.headFields = {field};
+    return announce(change);
 }
 
 void EstimateDocument::clear()

@@ -22,6 +22,9 @@ public:
 
     Estimate &estimate() { return m_estimate; }
     const Estimate &estimate() const { return m_estimate; }
+    // The project's head as the information form shows it.
+    ProjectInfo &head() { return m_head; }
+    const ProjectInfo &head() const { return m_head; }
     DocumentState &state() { return m_state; }
     const DocumentState &state() const { return m_state; }
     bool isModified() const { return m_state.modified; }
@@ -57,7 +60,9 @@ public:
     // The edits until the matching endGroup() form one step under this name.
     void beginGroup(const QString &name);
     void endGroup();
-    // A change kept outside the estimate (a head field): the saved state can no longer be reached by undo.
+    // A head field of the project information takes a new text; an edit of its own.
+    EstimateChange setHeadField(int field, const QString &text);
+    // A change kept outside the estimate: the saved state can no longer be reached by undo.
     void noteUnrecordedEdit();
 
     // The undo button's name of an edit of this column.
@@ -84,8 +89,12 @@ private:
     RowRestore recordOf(const QList<int> &indices) const;
     RowRestore redoOf(const RowRestore &undo) const;
     void record(const QString &name, const RowRestore &undo);
+    void recordHead(const EstimateEdit::HeadText &before, const EstimateEdit::HeadText &after);
+    void finishRecord(const QString &name);
+    EstimateChange restoreHead(const QList<EstimateEdit::HeadText> &texts);
 
     Estimate m_estimate;
+    ProjectInfo m_head;
     DocumentState m_state;
     bool m_recording = false;
     int m_groupDepth = 0;

@@ -9,9 +9,20 @@
 // it, with the stored rows that undo it (applied last to first) and redo it
 // (applied first to last). A group operation holds all of its parts.
 struct EstimateEdit {
+    // A head field of the project information and the text it had.
+    struct HeadText {
+        int field = -1;
+        QString text;
+        bool operator==(const HeadText &) const = default;
+    };
+
     QString name;
     QList<RowRestore> undo;
     QList<RowRestore> redo;
+    QList<HeadText> undoHead;
+    QList<HeadText> redoHead;
+
+    bool isEmpty() const { return undo.isEmpty() && undoHead.isEmpty(); }
 
     bool operator==(const EstimateEdit &) const = default;
 };

@@ -157,6 +157,7 @@ void CQuillaryDlg::connectTitle()
     connect(table, &Grid::rowsRemoved, m_title, refresh);
     connect(table, &Grid::reset, m_title, refresh);
     connect(m_panes->form(), &CAddListDlg::fieldChanged, m_title, refresh);
+    connect(&m_context.estimateDocument(), &EstimateDocument::changed, m_title, refresh);
     connect(m_documents, &DocumentCommands::documentReplaced, m_title, &WindowTitle::refresh);
     connect(m_documents, &DocumentCommands::saved, m_title, &WindowTitle::refresh);
 }

@@ -13,7 +13,7 @@
 
 MainPanes::MainPanes(AppContext &context, QWidget *window)
     : QObject(window), m_context(context), m_window(window),
-      m_projectForm(context.projectInfo(), context.estimateDocument(), &context.tableGrid(), &context.billLists()),
+      m_projectForm(context.estimateDocument(), &context.tableGrid(), &context.billLists()),
       m_operations(context.budgetTable(), context.libraryItems())
 {
     AppSettings &settings = context.settings();
@@ -27,6 +27,11 @@ MainPanes::MainPanes(AppContext &context, QWidget *window)
     m_form->setObjectName(QStringLiteral("CAddListDlg"));
     createTablePanes(window);
     connectLeftPane();
+    // Head fields change by the form and by undo and redo alike; the context rewrites the grids.
+    connect(&context.estimateDocument(), &EstimateDocument::changed, this, [this](const EstimateChange &change) {
+        if (!change.headFields.isEmpty())
+            m_form->showFieldTexts();
+    });
     refreshDocument();
 }
 

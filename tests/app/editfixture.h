@@ -154,8 +154,7 @@ protected:
 
     void editHeadField()
     {
-        ProjectForm form(context.projectInfo(), context.estimateDocument(), &context.tableGrid(),
-                         &context.billLists());
+        ProjectForm form(context.estimateDocument(), &context.tableGrid(), &context.billLists());
         ASSERT_TRUE(form.finishEdit(0, QStringLiteral("另一个工程")));
     }
 };

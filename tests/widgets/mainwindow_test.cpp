@@ -1,6 +1,7 @@
 #include "app/appcontext.h"
 #include "app/profilefile.h"
 #include "app/widgets/autosave.h"
+#include "app/widgets/caddlistdlg.h"
 #include "app/widgets/commandids.h"
 #include "app/widgets/cquillarydlg.h"
 #include "app/widgets/documentcommands.h"
@@ -355,6 +356,33 @@ TEST_F(MainWindowTest, CtrlZTakesBackAQuantityCtrlYPutsItBackAndTheCloseAsksOnly
     EXPECT_EQ(shownInTable(*m_window, row, 6), quantity);
     m_window->close();
     EXPECT_FALSE(m_window->isVisible());
+}
+
+TEST_F(MainWindowTest, AProjectNameTypedIntoTheFormIsUndoneLikeAnyEdit)
+{
+    openProject(SampleProject);
+    m_window->showForm();
+    CAddListDlg *form = m_window->panes().form();
+    const QString name = form->fieldButton(0)->text();
+    const QString title = m_context->tableGrid().text(0, 1);
+    QTest::mouseClick(form->fieldButton(0), Qt::LeftButton);
+    form->editBox(0)->setText(QStringLiteral("湖畔花园"));
+    form->finishEdit();
+    ASSERT_EQ(form->fieldButton(0)->text(), QStringLiteral("湖畔花园"));
+    ASSERT_EQ(m_context->tableGrid().text(0, 1), QStringLiteral("湖畔花园"));
+    QAbstractButton *undo = m_window->toolbar().button(CommandId::Undo);
+    ASSERT_TRUE(undo->isEnabled());
+    EXPECT_TRUE(undo->toolTip().startsWith(QStringLiteral("撤销 修改项目信息")));
+
+    undo->click();
+    EXPECT_EQ(form->fieldButton(0)->text(), name);
+    EXPECT_EQ(m_context->tableGrid().text(0, 1), title);
+    EXPECT_EQ(m_context->projectInfo().name, name);
+    EXPECT_FALSE(m_context->document().modified) << "back at the opened state";
+    m_window->toolbar().button(CommandId::Redo)->click();
+    EXPECT_EQ(form->fieldButton(0)->text(), QStringLiteral("湖畔花园"));
+    EXPECT_EQ(m_context->tableGrid().text(0, 1), QStringLiteral("湖畔花园"));
+    EXPECT_TRUE(m_context->document().modified);
 }
 
 } // namespace

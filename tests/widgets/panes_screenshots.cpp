@@ -90,8 +90,7 @@ int main(int argc, char **argv)
     table.showInMainWindow(1250, 819);
     save(table, folder, QStringLiteral("tabledlg"));
 
-    ProjectInfo texts;
-    ProjectForm form(texts, doc, &tableGrid, &lists);
+    ProjectForm form(doc, &tableGrid, &lists);
     CAddListDlg dialog(form);
     dialog.show();
     dialog.startEdit(0);

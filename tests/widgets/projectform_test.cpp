@@ -46,8 +46,8 @@ protected:
     FixedMeasure measure;
     TableSharedState shared;
     BillLists lists{measure, shared};
-    ProjectInfo texts;
-    ProjectForm form{texts, edited, &table, &lists};
+    ProjectInfo &texts = edited.head();
+    ProjectForm form{edited, &table, &lists};
     CAddListDlg dialog{form};
 };
 

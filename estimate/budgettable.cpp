@@ -414,7 +414,12 @@ void BudgetTable::writeRoomRow(int index)
     m_table.setRangeLocked(cells(row, 1, 18), true);
     m_table.setRowHeight(row, RoomRowHeight);
 
+    // Joined as in the table, so neither the name nor the total is cut by the widths of single columns.
     const int billRow = index + BillHeaderRows;
+    m_bill.merge(cells(billRow, 1, 3));
+    m_bill.setAlignment(billRow, 1, GridAlignment::Centre);
+    m_bill.merge(cells(billRow, 4, BillColumns));
+    m_bill.setAlignment(billRow, 4, GridAlignment::RightMiddle);
     m_bill.setText(billRow, 1, m_estimate.rows().at(index).room.name);
     m_bill.setText(billRow, 4, CellText::newRoomBillTotal());
     m_bill.setRangeLocked(cells(billRow, 1, BillColumns), true);

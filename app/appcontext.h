@@ -52,6 +52,7 @@ public:
     // The desktop's dialogs and font metrics; null reverts to the silent defaults.
     void setPrompter(Prompter *prompter) { m_prompter.setTarget(prompter); }
     void setTextMeasure(const GridTextMeasure *measure) { m_measure.setTarget(measure); }
+    const GridTextMeasure &textMeasure() const { return m_measure; }
 
     AppSettings &settings() { return m_settings; }
     const SettingsStore &settingsStore() const { return m_store; }

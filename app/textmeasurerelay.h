@@ -11,6 +11,7 @@ public:
     const GridTextMeasure *target() const { return m_target; }
 
     int textHeight(const QString &text, const GridFont &font, int width, bool wrap) const override;
+    int legibleWidth(const QString &text, const GridFont &font) const override;
 
 private:
     const GridTextMeasure *m_target = nullptr;

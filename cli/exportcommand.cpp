@@ -6,6 +6,9 @@
 #include "workbookexportwriter.h"
 #ifdef PLOTWRIGHT_CLI_PRINTING
 #include "pdfexportwriter.h"
+
+#include "contracts/widgets/qttextmeasure.h"
+#include "reports/print/printtextmeasure.h"
 #endif
 
 #include "reports/billlists.h"
@@ -28,7 +31,7 @@ std::span<const ExportWriter> writers()
         {"htm", writePageExport},
         {"doc", writePageExport},
 #ifdef PLOTWRIGHT_CLI_PRINTING
-        {"pdf", writePdfExport},
+        {"pdf", writePdfExport, true},
 #endif
     };
     return table;
@@ -127,10 +130,21 @@ int runExport(const QStringList &args, QTextStream &, QTextStream &err)
         err << "export: cannot write " << options->output << ": " << problem << '\n';
         return ExitBadInput;
     }
+#ifdef PLOTWRIGHT_CLI_PRINTING
+    // Rows are fitted as the project is read, the bill's number columns when it is laid out.
+    const QtTextMeasure screen;
+    const PrintTextMeasure measure(screen);
     HeadlessProject project;
+    if (writer->measured)
+        project.context().setTextMeasure(&measure);
+#else
+    HeadlessProject project;
+#endif
     if (!project.open(options->project, "export", err))
         return ExitBadInput;
     buildList(project.context(), *options);
+    if (writer->measured)
+        project.context().billLists().fitBillWidths();
     if (!writeReplacing(*writer, project.context(), *options, &error)) {
         err << "export: cannot write " << options->output << ": " << error << '\n';
         return ExitBadInput;

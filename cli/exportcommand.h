@@ -15,6 +15,9 @@ using ExportWriteFunction = bool (*)(AppContext &context, const ExportOptions &o
 struct ExportWriter {
     const char *extension; // lower case, without the dot
     ExportWriteFunction write;
+    // Printed pages show the grid's widths and row heights: the texts are measured with the fonts
+    // as the window measures them.
+    bool measured = false;
 };
 
 // `export PROJECT.gzj -o OUT [--list bill|material|machine] [--precision 0|1|2] [page options]`:

@@ -380,14 +380,14 @@ void BudgetTable::showRoomRow(int index)
     m_bill.setRowHeight(index + BillHeaderRows, BillRoomRowHeight);
     writeRoomRow(index);
     ensurePicture(m_estimate.rows().at(index).room.name);
-    showPicture(index);
+    showRoomCell(index);
 }
 
 void BudgetTable::showRoomName(int index)
 {
     const QString &name = m_estimate.rows().at(index).room.name;
     ensurePicture(name);
-    showPicture(index);
+    showRoomCell(index);
     m_bill.setText(index + BillHeaderRows, 1, name);
 }
 
@@ -414,16 +414,24 @@ void BudgetTable::writeRoomRow(int index)
     m_table.setRangeLocked(cells(row, 1, 18), true);
     m_table.setRowHeight(row, RoomRowHeight);
 
+    // Joined as in the table, so neither the name nor the total is cut by the widths of single columns.
     const int billRow = index + BillHeaderRows;
+    m_bill.merge(cells(billRow, 1, 3));
+    m_bill.setAlignment(billRow, 1, GridAlignment::Centre);
+    m_bill.merge(cells(billRow, 4, BillColumns));
+    m_bill.setAlignment(billRow, 4, GridAlignment::RightMiddle);
     m_bill.setText(billRow, 1, m_estimate.rows().at(index).room.name);
     m_bill.setText(billRow, 4, CellText::newRoomBillTotal());
     m_bill.setRangeLocked(cells(billRow, 1, BillColumns), true);
 }
 
-void BudgetTable::showPicture(int index)
+// The name is shown as text in the table's own font: the picture, shrunk into the cell, is too
+// small to read. The picture is still made and kept in the image list under the name.
+void BudgetTable::showRoomCell(int index)
 {
-    const QString &name = m_estimate.rows().at(index).room.name;
-    m_table.setImage(index + TableHeaderRows, 1, m_table.hasImage(name) ? name : QString());
+    const int row = index + TableHeaderRows;
+    m_table.setImage(row, 1, QString());
+    m_table.setText(row, 1, m_estimate.rows().at(index).room.name);
 }
 
 QString BudgetTable::roomNameFromInput(const QString &typed)
@@ -608,7 +616,9 @@ void BudgetTable::highlightCell(int gridRow, int column)
     clearHighlight();
     int groupRow = gridRow;
     const QString category = m_table.text(gridRow, 1);
-    while (groupRow - 1 >= TableHeaderRows && m_table.text(groupRow - 1, 1) == category)
+    // A room row above the group holds the room's name, which may read like a category.
+    while (groupRow - 1 >= TableHeaderRows && m_table.text(groupRow - 1, 1) == category &&
+           !(isEstimateRow(groupRow - 1) && m_estimate.rows().at(groupRow - 1 - TableHeaderRows).isRoom()))
         --groupRow;
     m_highlighted.append({gridRow, column, m_table.background(gridRow, column)});
     if (groupRow != gridRow || column != 1)

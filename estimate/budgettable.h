@@ -156,7 +156,7 @@ private:
     void mergeGroupsOf(int first, int last);
     void showMovedRows(const EstimateChange &change);
     void styleBillRow(int billRow);
-    void showPicture(int index);
+    void showRoomCell(int index);
     void fitRow(int gridRow);
     void writeItemNumber(int index, int number);
     void writeBoth(int index, int column, const QString &text);

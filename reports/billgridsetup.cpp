@@ -3,7 +3,10 @@
 #include "billtexts.h"
 #include "contracts/grid.h"
 #include "contracts/gridalignment.h"
+#include "contracts/gridtextmeasure.h"
 #include "contracts/gridupdateguard.h"
+
+#include <algorithm>
 
 namespace BillGridSetup {
 
@@ -97,6 +100,24 @@ void fillHeaderValues(Grid &grid, const ProjectInfo &info, int secondBlock)
                  QStringLiteral("建筑面积:") + valueOrEmpty(info.area, QStringLiteral("建筑面积")));
 }
 
+// Rows fitted to the old widths are fitted again: a narrower description needs more lines.
+void setWidths(Grid &grid, const BillWidths &widths, const GridTextMeasure *measure = nullptr)
+{
+    bool changed = false;
+    for (int c = 0; c < BillColumns; ++c) {
+        changed = changed || grid.columnWidth(c) != widths[std::size_t(c)];
+        grid.setColumnWidth(c, widths[std::size_t(c)]);
+    }
+    if (!changed || !measure)
+        return;
+    GridUpdateGuard guard(grid);
+    for (int row = HeaderRows; row <= grid.rowCount() - 3; ++row) {
+        // Room rows keep their own height; their texts are joined over many columns.
+        if (!grid.isMerged(row, DescriptionColumn))
+            grid.fitRowHeight(row, *measure);
+    }
+}
+
 } // namespace
 
 void setUpResourceGrid(Grid &grid, ResourceListKind kind, Precision precision)
@@ -163,11 +184,64 @@ BillWidths billWidths(bool showLoss, bool showTax)
             58, 58, 75, 78,  75,  75,     70};
 }
 
-void applyBillWidths(Grid &grid, bool showLoss, bool showTax)
+BillWidths widenedToNeeds(BillWidths widths, const BillWidths &needed)
 {
-    const BillWidths widths = billWidths(showLoss, showTax);
+    int wanted = 0;
+    for (const int column : OneLineColumns) {
+        const auto c = std::size_t(column);
+        // A hidden column stays hidden whatever its texts.
+        if (widths[c] > 0 && widths[c] < needed[c]) {
+            wanted += needed[c] - widths[c];
+            widths[c] = needed[c];
+        }
+    }
+    const auto give = [&](int column, int narrowest) {
+        int &width = widths[std::size_t(column)];
+        const int given = std::clamp(width - narrowest, 0, wanted);
+        width -= given;
+        wanted -= given;
+    };
+    give(DescriptionColumn, std::max(needed[DescriptionColumn], NarrowestDescription));
+    give(NameColumn, NarrowestName);
+    give(DescriptionColumn, NarrowestDescription);
+    return widths;
+}
+
+BillWidths neededWidths(const Grid &grid, const GridTextMeasure &measure)
+{
+    BillWidths needed{};
+    const int captionRow = HeaderRows - 1;
+    needed[DescriptionColumn] =
+        std::max(0, measure.legibleWidth(grid.text(captionRow, DescriptionColumn), grid.font(captionRow, DescriptionColumn)));
+    // The estimate rows lie between the header and the total and signature lines.
+    const int lastRow = grid.rowCount() - 3;
+    for (int row = HeaderRows; row <= lastRow; ++row) {
+        for (const int column : OneLineColumns) {
+            // A cell of a joined range (the room total) is not drawn in its own column.
+            if (grid.isMerged(row, column))
+                continue;
+            const QString text = grid.text(row, column);
+            if (text.isEmpty())
+                continue;
+            int &need = needed[std::size_t(column)];
+            need = std::max(need, measure.legibleWidth(text, grid.font(row, column)));
+        }
+    }
+    return needed;
+}
+
+void applyBillWidths(Grid &grid, bool showLoss, bool showTax, const GridTextMeasure *measure)
+{
+    const BillWidths written = billWidths(showLoss, showTax);
+    setWidths(grid, measure ? widenedToNeeds(written, neededWidths(grid, *measure)) : written, measure);
+}
+
+void fitBillWidths(Grid &grid, const GridTextMeasure &measure)
+{
+    BillWidths present{};
     for (int c = 0; c < BillColumns; ++c)
-        grid.setColumnWidth(c, widths[std::size_t(c)]);
+        present[std::size_t(c)] = grid.columnWidth(c);
+    setWidths(grid, widenedToNeeds(present, neededWidths(grid, measure)), &measure);
 }
 
 QString projectTitle(const ProjectInfo &info)

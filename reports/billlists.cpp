@@ -10,7 +10,7 @@
 
 BillLists::BillLists(const GridTextMeasure &measure, TableSharedState &shared)
     : m_materialList(ResourceListKind::Material, m_material, measure),
-      m_machineList(ResourceListKind::Machine, m_machine, measure), m_shared(shared)
+      m_machineList(ResourceListKind::Machine, m_machine, measure), m_measure(measure), m_shared(shared)
 {
 }
 
@@ -44,6 +44,8 @@ PendingOperation BillLists::showList(int list)
     if (list < BillOfQuantities || list > MachineList)
         return PendingOperation::None;
     m_currentList = list;
+    if (list == BillOfQuantities)
+        fitBillWidths();
     bool &stale = list == MaterialList ? m_shared.materialListStale : m_shared.machineListStale;
     if (list == BillOfQuantities || !stale)
         return PendingOperation::None;
@@ -78,7 +80,12 @@ void BillLists::build(ResourceList &list, Estimate &estimate)
 
 void BillLists::setLossTaxColumns(bool showLoss, bool showTax)
 {
-    BillGridSetup::applyBillWidths(m_bill, showLoss, showTax);
+    BillGridSetup::applyBillWidths(m_bill, showLoss, showTax, &m_measure);
+}
+
+void BillLists::fitBillWidths()
+{
+    BillGridSetup::fitBillWidths(m_bill, m_measure);
 }
 
 void BillLists::reformat(Precision precision)
@@ -117,6 +124,7 @@ CellEdit BillLists::onBillCellEdited(BudgetTable &table, int row, int column, bo
         return edit;
     table.bill().setText(row, column, edit.cellText);
     table.table().setText(index + BudgetTable::TableHeaderRows, column, edit.cellText);
+    fitBillWidths();
     // The resources were summed with the old quantity and prices.
     if (edit.change.applied)
         m_shared.markListsStale();

@@ -49,6 +49,10 @@ public:
     void buildMachineList(Estimate &estimate);
 
     void setLossTaxColumns(bool showLoss, bool showTax);
+    // The bill's columns widened to show its numbers whole at a legible size, from the description
+    // column; run whenever the bill is shown, since the budget table writes it while it is hidden.
+    // Widths the user gave by dragging stay where they are wide enough.
+    void fitBillWidths();
     void reformat(Precision precision);
     // The rate message: code 0 after the profit rate was applied (auxiliary profit
     // on both lists), 1 after the loss or tax rate (the loss rate on the material list).
@@ -74,6 +78,7 @@ private:
     Grid m_machine;
     ResourceList m_materialList;
     ResourceList m_machineList;
+    const GridTextMeasure &m_measure;
     TableSharedState &m_shared;
     int m_currentList = BillOfQuantities;
 };

@@ -3,7 +3,9 @@
 #include "viewswitcher.h"
 
 #include "app/appcontext.h"
+#include "reports/billgridsetup.h"
 #include "reports/print/listpdfwriter.h"
+#include "reports/print/printtextmeasure.h"
 #include "reports/widgets/csetpage.h"
 #include "reports/widgets/listprintpreview.h"
 
@@ -23,6 +25,15 @@ PrintActions::PrintActions(AppContext &context, ViewSwitcher &views, SettingsSav
     };
 }
 
+// The printed page draws in its own font: the bill's numbers get the room they need in it too.
+Grid &PrintActions::printedGrid(int list)
+{
+    BillLists &lists = m_context.billLists();
+    if (list == BillLists::BillOfQuantities)
+        BillGridSetup::fitBillWidths(lists.billGrid(), PrintTextMeasure(m_context.textMeasure()));
+    return lists.grid(list);
+}
+
 PrintPageSetup PrintActions::currentPageSetup() const
 {
     return PrintPageSetup::fromSettings(m_context.settings().page);
@@ -34,7 +45,7 @@ void PrintActions::print()
         m_views.showBillList(ViewSwitcher::BillOfQuantities + 1);
     BillLists &lists = m_context.billLists();
     const int list = lists.currentList();
-    ListPrintPreview::run(lists.grid(list), list, m_context.projectInfo().name, currentPageSetup(), m_window);
+    ListPrintPreview::run(printedGrid(list), list, m_context.projectInfo().name, currentPageSetup(), m_window);
 }
 
 QString PrintActions::suggestedPdfPath() const
@@ -59,7 +70,7 @@ void PrintActions::exportPdf()
     BillLists &lists = m_context.billLists();
     const int list = lists.currentList();
     QString error;
-    if (!ListPdfWriter::write(lists.grid(list), list, m_context.projectInfo().name, currentPageSetup(), path,
+    if (!ListPdfWriter::write(printedGrid(list), list, m_context.projectInfo().name, currentPageSetup(), path,
                               &error))
         QMessageBox::warning(m_window, QStringLiteral("导出 PDF"),
                              QStringLiteral("无法写入 %1：%2").arg(QDir::toNativeSeparators(path), error));

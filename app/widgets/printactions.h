@@ -8,6 +8,7 @@
 #include <functional>
 
 class AppContext;
+class Grid;
 class ViewSwitcher;
 class QWidget;
 
@@ -36,6 +37,8 @@ public:
     void setPathChooser(PathChooser chooser) { m_choosePath = std::move(chooser); }
 
 private:
+    // The grid of `list` laid out for printing.
+    Grid &printedGrid(int list);
     QString suggestedPdfPath() const;
 
     AppContext &m_context;

@@ -66,11 +66,16 @@ qreal CellTextFit::minimumScale(const QFont &font)
     return std::clamp(legible, MinimumScale, 1.0);
 }
 
-int CellTextFit::legibleNumberWidth(const QFont &font)
+int CellTextFit::legibleWidth(const QString &text, const QFont &font)
 {
     const QFont legible = scaled(font, minimumScale(font));
-    const qreal text = QFontMetricsF(legible).horizontalAdvance(QStringLiteral("000.00"));
-    return int(std::ceil(text)) + 2 * FittedSideMargin + GridLine;
+    const qreal advance = QFontMetricsF(legible).horizontalAdvance(text);
+    return int(std::ceil(advance)) + 2 * FittedSideMargin + GridLine;
+}
+
+int CellTextFit::legibleNumberWidth(const QFont &font)
+{
+    return legibleWidth(QStringLiteral("000.00"), font);
 }
 
 // The largest scale down to the minimum at which the text fits on one line; 0 when none does.

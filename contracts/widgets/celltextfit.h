@@ -43,6 +43,8 @@ public:
     static QFont scaled(const QFont &font, qreal scale);
     // The smallest scale of `font` that is still legible: never below MinimumScale nor the legible size.
     static qreal minimumScale(const QFont &font);
+    // The narrowest cell in which `text` stays whole on one line, shrunk at most to the legible size.
+    static int legibleWidth(const QString &text, const QFont &font);
     // The narrowest cell in which a quantity or price such as "120.00" stays whole at the legible size.
     static int legibleNumberWidth(const QFont &font);
     static qreal lineHeight(const QFont &font);

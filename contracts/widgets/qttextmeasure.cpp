@@ -42,3 +42,18 @@ int QtTextMeasure::measure(const QString &text, const GridFont &font, int width,
         CellTextFit::breakLines(text, qfont, inner, false).size() * CellTextFit::lineHeight(qfont);
     return std::max(metrics.height(), int(std::ceil(lines))) + CellPadding;
 }
+
+int QtTextMeasure::legibleWidth(const QString &text, const GridFont &font) const
+{
+    if (text.isEmpty())
+        return 0;
+    Key key{text, font, 0, false};
+    const auto known = m_widths.constFind(key);
+    if (known != m_widths.constEnd())
+        return known.value();
+    if (m_widths.size() >= MaxRemembered)
+        m_widths.clear();
+    const int width = CellTextFit::legibleWidth(text, GridQt::font(font));
+    m_widths.insert(std::move(key), width);
+    return width;
+}

@@ -15,6 +15,8 @@ public:
     // Opening a project measures the same numbers, units and names in many rows: each
     // text is laid out once per font, width and wrap setting.
     int textHeight(const QString &text, const GridFont &font, int width, bool wrap) const override;
+    // As the cell delegate fits the text: see CellTextFit::legibleWidth.
+    int legibleWidth(const QString &text, const GridFont &font) const override;
 
 private:
     struct Key {
@@ -35,4 +37,6 @@ private:
     static int measure(const QString &text, const GridFont &font, int width, bool wrap);
 
     mutable QHash<Key, int> m_heights;
+    // Keyed by text and font alone (width 0, no wrap).
+    mutable QHash<Key, int> m_widths;
 };

@@ -27,7 +27,10 @@ TEST_F(RoomsTest, CreatedRoomGetsRowLookNamesAndPicture)
     EXPECT_EQ(grid.text(3, 4), QStringLiteral("结算：¥0.00  "));
     EXPECT_EQ(bill.text(6, 4), QStringLiteral("结算：¥0.00 "));
     EXPECT_EQ(bill.text(6, 1), QStringLiteral("客厅 "));
-    EXPECT_EQ(grid.imageKey(3, 1), QStringLiteral("客厅 "));
+    // The name shows as text; its picture is made and listed all the same.
+    EXPECT_EQ(grid.text(3, 1), QStringLiteral("客厅 "));
+    EXPECT_TRUE(grid.imageKey(3, 1).isEmpty());
+    EXPECT_TRUE(grid.hasImage(QStringLiteral("客厅 ")));
     EXPECT_EQ(grid.imageKey(3, 18), QStringLiteral("del_Dark"));
     EXPECT_EQ(grid.mergedRangeAt(3, 2), GridRange({3, 1, 3, 3}));
     EXPECT_EQ(grid.activeRow(), 3);
@@ -50,7 +53,8 @@ TEST_F(RoomsTest, SameNameSharesAPictureAndRenameDrawsTheNextOne)
     ASSERT_TRUE(table.renameRoom(4));
     EXPECT_EQ(pictures.pictureCounter(), 2);
     EXPECT_EQ(pictures.pathOf(QStringLiteral("次卧")), dir.path() + QStringLiteral("/Room1.bmp"));
-    EXPECT_EQ(grid.imageKey(4, 1), QStringLiteral("次卧"));
+    EXPECT_EQ(grid.text(4, 1), QStringLiteral("次卧"));
+    EXPECT_TRUE(grid.hasImage(QStringLiteral("次卧")));
     EXPECT_EQ(bill.text(7, 1), QStringLiteral("次卧"));
     EXPECT_EQ(shared.roomNames, QStringList({QStringLiteral("主卧"), QStringLiteral("次卧")}));
     EXPECT_EQ(shared.selectedRoomIndex, 1);
@@ -76,6 +80,8 @@ TEST_F(RoomsTest, MissingBackgroundLeavesTheRoomWithoutPicture)
     bare.setUpGrid(QStringLiteral(PLOTWRIGHT_SOURCE_DIR "/resources"));
     bare.addRoom(QStringLiteral("客厅"));
     EXPECT_TRUE(otherTable.imageKey(3, 1).isEmpty());
+    EXPECT_FALSE(otherTable.hasImage(QStringLiteral("客厅")));
+    EXPECT_EQ(otherTable.text(3, 1), QStringLiteral("客厅"));
     EXPECT_EQ(other.rows().at(0).room.name, QStringLiteral("客厅"));
 }
 

@@ -24,7 +24,7 @@ class BillTableFixture : public ::testing::Test
 {
 protected:
     QTemporaryDir dir;
-    LineCountMeasure measure;
+    CharacterWidthMeasure measure;
     EstimateDocument doc;
     Estimate &estimate = doc.estimate();
     Grid tableGrid;

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 TEST(BillTexts, SignatureLineHasItsRunsOfBlanks)
@@ -160,6 +163,75 @@ INSTANTIATE_TEST_SUITE_P(Sets, BillWidths,
                                            WidthCase{true, false, {40, 40, 40, 0}},
                                            WidthCase{false, true, {40, 40, 0, 40}},
                                            WidthCase{false, false, {60, 60, 0, 0}}));
+
+struct NeedCase {
+    bool loss;
+    bool tax;
+    std::vector<std::pair<int, int>> needs; // column, width; the description's is its caption's
+    int name;                               // what the item names keep
+    int description;                        // what the description keeps
+};
+
+void PrintTo(const NeedCase &c, std::ostream *out)
+{
+    *out << "loss " << c.loss << " tax " << c.tax << " needs";
+    for (const auto &[column, width] : c.needs)
+        *out << ' ' << column << ':' << width;
+}
+
+class NumberNeeds : public ::testing::TestWithParam<NeedCase>
+{
+};
+
+// Every shown one-line column gets what its texts need; the description pays down to its caption,
+// then the item names, then the description down to its narrowest; a hidden column stays hidden.
+TEST_P(NumberNeeds, DescriptionGivesWhatTheNumbersNeed)
+{
+    const NeedCase &c = GetParam();
+    BillGridSetup::BillWidths needed{};
+    for (const auto &[column, width] : c.needs)
+        needed[std::size_t(column)] = width;
+    const BillGridSetup::BillWidths written = BillGridSetup::billWidths(c.loss, c.tax);
+    const BillGridSetup::BillWidths widths = BillGridSetup::widenedToNeeds(written, needed);
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        if (column == std::size_t(BillGridSetup::DescriptionColumn) ||
+            column == std::size_t(BillGridSetup::NameColumn))
+            continue;
+        const int expected = written[column] == 0 ? 0 : std::max(written[column], needed[column]);
+        EXPECT_EQ(widths[column], expected) << column;
+    }
+    EXPECT_EQ(widths[BillGridSetup::NameColumn], c.name);
+    EXPECT_EQ(widths[BillGridSetup::DescriptionColumn], c.description);
+    // Widened once, the widths need nothing more.
+    EXPECT_EQ(BillGridSetup::widenedToNeeds(widths, needed), widths);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Switches, NumberNeeds,
+    ::testing::Values(NeedCase{true, true, {{6, 45}, {7, 45}, {8, 45}}, 100, 115 - 3 * 15},
+                      NeedCase{false, true, {{6, 45}, {7, 45}, {8, 45}}, 100, 115 - 2 * 5},
+                      NeedCase{true, false, {{5, 33}, {7, 52}, {8, 52}}, 100, 115 - 12},
+                      NeedCase{false, false, {{6, 50}, {9, 40}, {17, 70}}, 100, 115},
+                      // The caption keeps the description; the names give.
+                      NeedCase{true, true, {{4, 111}, {6, 40}, {7, 38}, {8, 38}}, 100 - 22, 111},
+                      NeedCase{true, true, {{4, 111}, {6, 80}, {7, 80}, {8, 80}}, 60, BillGridSetup::NarrowestDescription},
+                      NeedCase{true, true, {{4, 130}, {6, 40}}, 90, 115},
+                      NeedCase{true, true, {{13, 200}, {14, 200}, {2, 25}}, BillGridSetup::NarrowestName,
+                               BillGridSetup::NarrowestDescription}));
+
+TEST(BillGridSetup, ColumnsTheUserWidenedKeepTheirWidth)
+{
+    BillGridSetup::BillWidths present = BillGridSetup::billWidths(true, true);
+    present[9] = 120;
+    present[6] = 34;
+    BillGridSetup::BillWidths needed{};
+    needed[9] = 64;
+    needed[6] = 44;
+    const BillGridSetup::BillWidths widths = BillGridSetup::widenedToNeeds(present, needed);
+    EXPECT_EQ(widths[9], 120);
+    EXPECT_EQ(widths[6], 44);
+    EXPECT_EQ(widths[BillGridSetup::DescriptionColumn], 105);
+}
 
 struct HeaderCase {
     ProjectInfo info;

@@ -1,3 +1,4 @@
+#include "reports/billgridsetup.h"
 #include "reports/billlists.h"
 #include "reports/hoverlist.h"
 #include "billfixture.h"
@@ -13,6 +14,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace {
 
@@ -162,6 +165,78 @@ TEST_F(BillListsTest, HeadersAndTabFollowTheListOnShow)
     EXPECT_EQ(lists.nextColumn(2, 6), 12);
     lists.showList(BillLists::MaterialList);
     EXPECT_EQ(lists.nextColumn(2, 4), 8);
+}
+
+// A bill whose numbers are wider than the written columns: a large quantity, prices and rates.
+class BillNumberWidths : public BillTableFixture
+{
+protected:
+    void SetUp() override
+    {
+        setUpGrids();
+        table.addRoom(QStringLiteral("后院草坪及水景"));
+        ConstructItem big = item(1234.56f);
+        big.brand.material = 12345.67f;
+        big.brand.laborcost = 987.5f;
+        big.brand.loss = 0.125f;
+        big.brand.tax = 0.0675f;
+        ASSERT_TRUE(table.insertItem(3, big));
+        ASSERT_TRUE(table.insertItem(3, item(2.0f)));
+    }
+
+    int rangeWidth(int row, int column)
+    {
+        const Grid &bill = lists.billGrid();
+        const GridRange range = bill.mergedRangeAt(row, column);
+        int width = 0;
+        for (int c = range.left; c <= range.right; ++c)
+            width += bill.columnWidth(c);
+        return width;
+    }
+};
+
+// Each switch set, shown the bill: every text of an estimate row stays whole in what it is drawn
+// in, the room row's name and total included, and the description keeps a column that wraps.
+TEST_F(BillNumberWidths, EveryTextOfTheBillFitsAtEachSwitchSet)
+{
+    const Grid &bill = lists.billGrid();
+    const int roomRow = BillGridSetup::HeaderRows;
+    for (const auto &[loss, tax] : {std::pair(true, true), std::pair(true, false), std::pair(false, true),
+                                    std::pair(false, false)}) {
+        lists.setLossTaxColumns(loss, tax);
+        lists.showList(BillLists::BillOfQuantities);
+        EXPECT_EQ(bill.columnWidth(7) > 0, loss);
+        EXPECT_EQ(bill.columnWidth(8) > 0, tax);
+        EXPECT_GE(bill.columnWidth(BillGridSetup::DescriptionColumn), BillGridSetup::NarrowestDescription);
+        for (int row = roomRow + 1; row < bill.rowCount() - 2; ++row) {
+            for (const int column : BillGridSetup::OneLineColumns) {
+                if (bill.columnWidth(column) == 0)
+                    continue;
+                const QString text = bill.text(row, column);
+                EXPECT_LE(measure.legibleWidth(text, bill.font(row, column)), rangeWidth(row, column))
+                    << text.toStdString() << " row " << row << " column " << column << " loss " << loss
+                    << " tax " << tax;
+            }
+        }
+        const QString total = bill.text(roomRow, 4);
+        ASSERT_TRUE(total.startsWith(QStringLiteral("结算：¥"))) << total.toStdString();
+        EXPECT_LE(measure.legibleWidth(total, bill.font(roomRow, 4)), rangeWidth(roomRow, 4));
+        const QString name = bill.text(roomRow, 1);
+        EXPECT_LE(measure.legibleWidth(name, bill.font(roomRow, 1)), rangeWidth(roomRow, 1));
+    }
+}
+
+TEST_F(BillNumberWidths, ALongerNumberTypedIntoTheBillWidensItsColumn)
+{
+    Grid &bill = lists.billGrid();
+    lists.showList(BillLists::BillOfQuantities);
+    const int row = BillGridSetup::HeaderRows + 2;
+    const int before = bill.columnWidth(6);
+    bill.setText(row, 6, QStringLiteral("99999"));
+    ASSERT_TRUE(lists.onBillCellEdited(table, row, 6, true).change.applied);
+    EXPECT_EQ(bill.text(row, 6), QStringLiteral("99999.00"));
+    EXPECT_GE(bill.columnWidth(6), measure.legibleWidth(bill.text(row, 6), bill.font(row, 6)));
+    EXPECT_GT(bill.columnWidth(6), before);
 }
 
 TEST(HoverList, ShowsAtMostTenLinesWithOneDecimal)

@@ -14,11 +14,15 @@
 #include "app/widgets/mainpanes.h"
 #include "app/widgets/maintoolbar.h"
 #include "app/widgets/viewswitcher.h"
+#include "contracts/widgets/celltextfit.h"
+#include "contracts/widgets/gridmodel.h"
 #include "contracts/widgets/gridview.h"
+#include "contracts/widgets/qttextmeasure.h"
 #include "estimate/budgettable.h"
 #include "estimate/widgets/ctabledlg.h"
 #include "library/widgets/citemdlg.h"
 #include "progress/progresslauncher.h"
+#include "reports/billgridsetup.h"
 #include "reports/billlists.h"
 #include "reports/widgets/cdetaillistdlg.h"
 
@@ -28,6 +32,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +42,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace {
@@ -70,6 +76,40 @@ QString messageBoxText(QWidget *modal)
 {
     auto *box = qobject_cast<QMessageBox *>(modal);
     return box ? box->text() : QString();
+}
+
+// One cell of a view as its delegate lays the text out: the same rectangle, font and fitting.
+struct PaintedCell {
+    QString text;
+    QFont font;       // the font the lines are drawn with
+    QRectF area;      // the text area
+    CellTextFit::Layout layout;
+    bool cut = false; // drawn with an ellipsis or with lines below the cell's bottom
+};
+
+PaintedCell paintedCell(const GridView *view, int row, int column)
+{
+    const QModelIndex index = view->model()->index(row, column);
+    // Without the grid line, as the view hands the cell to its delegate.
+    const QRect rect = view->visualRect(index);
+    QFont font = view->font();
+    const QVariant cellFont = index.data(Qt::FontRole);
+    if (cellFont.isValid())
+        font = qvariant_cast<QFont>(cellFont).resolve(font);
+    const bool wrap = index.data(GridModel::WrapRole).toBool();
+    PaintedCell cell;
+    cell.text = index.data(Qt::DisplayRole).toString();
+    cell.area = CellTextFit::textArea(rect);
+    cell.layout = CellTextFit::fit(cell.text, font, cell.area.width(), cell.area.height(), wrap);
+    cell.font = cell.layout.natural ? font : CellTextFit::scaled(font, cell.layout.scale);
+    int lines = int(cell.layout.lines.size());
+    if (cell.layout.natural) {
+        lines = wrap ? int(CellTextFit::breakLines(cell.text, font, cell.area.width(), false).size()) : 1;
+        cell.cut = !wrap && QFontMetricsF(font).horizontalAdvance(cell.text) > cell.area.width();
+    }
+    cell.cut = cell.cut || cell.layout.elided ||
+               lines * CellTextFit::lineHeight(cell.font) > cell.area.height() + 0.5;
+    return cell;
 }
 
 QString tipsText(QWidget *modal)
@@ -140,6 +180,7 @@ protected:
     }
 
     QTemporaryDir m_documents;
+    QtTextMeasure m_measure;
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<CQuillaryDlg> m_window;
 };
@@ -392,6 +433,49 @@ TEST_F(NewUserTest, NumbersAndNamesArePaintedAtALegibleSize)
             EXPECT_GE(billFonts.smallestPointSize, 9 - 0.01) << "list " << list << " at " << size.width();
         }
     }
+}
+
+// The bill at the reference size and at a small screen: every text of every estimate row, the
+// room rows' names and totals among them, is drawn whole at a legible size, and the wider window
+// keeps the description column at least as wide.
+TEST_F(NewUserTest, BillShowsEveryNumberWholeAtALegibleSize)
+{
+    // As the program measures its texts.
+    m_context->setTextMeasure(&m_measure);
+    openProject(SampleProject);
+    std::map<int, int> descriptionWidths;
+    for (const QSize size : {QSize(1024, 700), QSize(1250, 820)}) {
+        m_window->resize(size);
+        QTest::qWait(20);
+        m_window->showBillList(1);
+        QTest::qWait(40);
+        GridView *view = m_window->panes().bills()->gridView(0);
+        ASSERT_TRUE(view->isVisible());
+        const Grid &bill = m_context->billLists().billGrid();
+        int numbers = 0;
+        int roomTotals = 0;
+        for (int row = BillGridSetup::HeaderRows; row < bill.rowCount() - 2; ++row) {
+            for (int column = 1; column < bill.columnCount(); ++column) {
+                const GridRange range = bill.mergedRangeAt(row, column);
+                if (range.top != row || range.left != column || bill.columnWidth(column) == 0 ||
+                    bill.text(row, column).isEmpty())
+                    continue;
+                const PaintedCell cell = paintedCell(view, row, column);
+                EXPECT_FALSE(cell.cut) << cell.text.toStdString() << " row " << row << " column " << column
+                                       << " at " << size.width() << " in " << cell.area.width() << "x"
+                                       << cell.area.height();
+                EXPECT_GE(cell.font.pointSizeF(), CellTextFit::LegiblePointSize - 0.01) << cell.text.toStdString();
+                numbers += CellTextFit::isUnbreakable(cell.text) ? 1 : 0;
+                roomTotals += cell.text.startsWith(QStringLiteral("结算：")) ? 1 : 0;
+            }
+        }
+        EXPECT_GT(numbers, 100) << size.width();
+        EXPECT_EQ(roomTotals, 3) << size.width();
+        descriptionWidths[size.width()] = bill.columnWidth(BillGridSetup::DescriptionColumn);
+        if (const QString folder = qEnvironmentVariable("PLOTWRIGHT_TEST_SHOTS"); !folder.isEmpty())
+            view->grab().save(QStringLiteral("%1/bill-%2.png").arg(folder).arg(size.width()));
+    }
+    EXPECT_GE(descriptionWidths[1250], descriptionWidths[1024]);
 }
 
 } // namespace

@@ -93,7 +93,8 @@ void CQuillaryDlg::connectPanes()
     });
     connect(left, &CItemDlg::showBudgetTableRequested, this, &CQuillaryDlg::showTable, Qt::QueuedConnection);
     connect(left, &CItemDlg::newProjectRequested, this, [this] { runCommand(CommandId::NewProject); });
-    connect(m_panes->form(), &CAddListDlg::nextRequested, this, &CQuillaryDlg::showTable, Qt::QueuedConnection);
+    connect(m_panes->form(), &CAddListDlg::nextRequested, this, &CQuillaryDlg::showTable,
+            Qt::QueuedConnection);
     CTableDlg *table = m_panes->table();
     connect(
         table, &CTableDlg::nextRequested, this, [this] { showBillList(1); }, Qt::QueuedConnection);
@@ -130,7 +131,8 @@ void CQuillaryDlg::createParts()
     m_platform = new PlatformActions(m_context, this);
     m_settings = std::make_unique<SettingsActions>(
         m_context, this, [this] { return m_views->currentView() == ViewSwitcher::TableView; });
-    m_print = new PrintActions(m_context, *m_views, [this] { return m_settings->saveSettings(); }, this);
+    m_print = new PrintActions(
+        m_context, *m_views, [this] { return m_settings->saveSettings(); }, this);
     m_undo = new UndoHistory(m_context.estimateDocument(), this);
     connect(m_undo, &UndoHistory::stepsChanged, this, [this] {
         m_toolbar->showUndoSteps(m_undo->undoToolTip(), m_undo->canUndo(), m_undo->redoToolTip(),
@@ -189,6 +191,14 @@ void CQuillaryDlg::addCommands()
     m_router.add(Settings, [this] { showSettingsMenu(); });
     m_router.add(Print, [this] { m_print->print(); });
     m_router.add(PageSetup, [this] { m_print->pageSetup(); });
+    m_router.add(ExportWorkbook, [this] {
+        showListStep();
+        m_exports->exportWorkbook();
+    });
+    m_router.add(ExportDocument, [this] {
+        showListStep();
+        m_exports->exportDocument();
+    });
     m_router.add(SignIn, [this] { m_platform->signInOrOut(); });
     m_router.add(Link, [this] { m_platform->openLink(QStringLiteral("Home")); });
     m_router.add(Contact, [this] { m_platform->openLink(QStringLiteral("Contact")); });
@@ -236,7 +246,9 @@ void CQuillaryDlg::addShortcuts()
     const auto bind = [this](const QKeySequence &keys, int id) {
         auto *shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, [this, id] {
-            if (m_toolbar->button(id)->isEnabled())
+            // Commands without a toolbar button are always available.
+            const QAbstractButton *button = m_toolbar->button(id);
+            if (!button || button->isEnabled())
                 runCommand(id);
         });
     };
@@ -247,6 +259,8 @@ void CQuillaryDlg::addShortcuts()
     bind(QKeySequence(Qt::CTRL | Qt::Key_Z), CommandId::Undo);
     bind(QKeySequence(Qt::CTRL | Qt::Key_Y), CommandId::Redo);
     bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), CommandId::Redo);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_E), CommandId::ExportWorkbook);
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), CommandId::ExportDocument);
 }
 
 bool CQuillaryDlg::runCommand(int id)
@@ -304,6 +318,13 @@ void CQuillaryDlg::showBillList(int code)
     if (code < 1 || code > 3)
         return;
     m_views->showBillList(code);
+}
+
+void CQuillaryDlg::showListStep()
+{
+    // The bill of quantities needs no building, so the export can follow at once.
+    if (m_views->currentView() != ViewSwitcher::BillView)
+        showBillList(ViewSwitcher::BillOfQuantities + 1);
 }
 
 void CQuillaryDlg::buildList(PendingOperation build)

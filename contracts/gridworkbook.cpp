@@ -60,11 +60,9 @@ double rowHeight(const Grid &grid, int row)
         const GridRange range = grid.mergedRangeAt(row, column);
         if (!grid.wrap(row, column) || range.top != range.bottom || range.left != column)
             continue;
-        const double font = grid.font(row, column).size;
-        const int lines =
-            WrappedTextHeight::lineCount(exportedText(grid.text(row, column)), rangeWidth(grid, range), font);
-        if (lines > 1)
-            height = std::max(height, WrappedTextHeight::rowPoints(lines, font));
+        height = std::max(height, WrappedTextHeight::neededPoints(exportedText(grid.text(row, column)),
+                                                                  rangeWidth(grid, range),
+                                                                  grid.font(row, column).size));
     }
     return height;
 }

@@ -61,4 +61,10 @@ double rowPoints(int lines, double fontPoints)
     return lines * LineSpacingEm * size + RowPaddingPoints;
 }
 
+double neededPoints(const QString &text, int widthPixels, double fontPoints)
+{
+    const int lines = lineCount(text, widthPixels, fontPoints);
+    return lines > 1 ? rowPoints(lines, fontPoints) : 0.0;
+}
+
 } // namespace WrappedTextHeight

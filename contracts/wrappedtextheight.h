@@ -15,5 +15,7 @@ inline constexpr double DefaultFontPoints = 11.0;
 int lineCount(const QString &text, int widthPixels, double fontPoints = DefaultFontPoints);
 // Row height in points for that many lines.
 double rowPoints(int lines, double fontPoints = DefaultFontPoints);
+// The row height a text needs when it wraps to more than one line; 0 when one line will do.
+double neededPoints(const QString &text, int widthPixels, double fontPoints = DefaultFontPoints);
 
 } // namespace WrappedTextHeight

@@ -1,6 +1,7 @@
 #include "exportfixture.h"
 
 #include "reports/gridhtmlpage.h"
+#include "reports/resourcelist.h"
 #include "reports/resourcelistworkbook.h"
 
 #include <QJsonArray>
@@ -57,6 +58,9 @@ TEST_F(ExportTest, MaterialWorkbookShowsTheListWithNumbersAsNumbers)
 TEST_F(ExportTest, ResourceWorkbookLayout)
 {
     const int rows = grid(List::MaterialList).rowCount();
+    // Texts that fit their cells: the rows keep the fixed heights (long ones grow, below).
+    for (int row = ResourceList::FirstDataRow; row < rows - 2; ++row)
+        grid(List::MaterialList).setText(row, 8, QStringLiteral("袋装"));
     const QJsonObject book = exportedWorkbook(List::MaterialList);
     const QString total = QString::number(rows - 1);
     const QString signature = QString::number(rows);
@@ -100,6 +104,20 @@ TEST_F(ExportTest, ResourceWorkbookLayout)
     EXPECT_TRUE(sheetCell(book, "A5").value("fill").isNull());
     for (const char *cell : {"A1", "A3", "G3", "H5", "E7"})
         EXPECT_TRUE(sheetCell(book, cell).value("thin").toBool()) << cell;
+}
+
+TEST_F(ExportTest, LongResourceTextsGrowTheirRowsBeyondTheFixedHeight)
+{
+    Grid &material = grid(List::MaterialList);
+    const int first = ResourceList::FirstDataRow;
+    ASSERT_EQ(material.text(first, 8), QStringLiteral("丛生或独干，高度300cm，冠幅250cm，树形饱满"));
+    material.setText(first + 1, 8, QStringLiteral("袋装"));
+    material.setText(first + 1, 3, QStringLiteral("种植土"));
+    const QJsonObject heights = exportedWorkbook(List::MaterialList).value("heights").toObject();
+    // The remark column is 15 characters (110 pixels): 26 characters, 16 of them CJK, take three
+    // lines at 11 points, each at least 1.2 em high in any font.
+    EXPECT_GE(heights.value(QString::number(first + 1)).toDouble(), 3 * 11 * 1.2);
+    EXPECT_EQ(heights.value(QString::number(first + 2)).toDouble(), 28.0);
 }
 
 TEST_F(ExportTest, EmptyMaterialListGivesHeaderSectionTotalAndSignature)

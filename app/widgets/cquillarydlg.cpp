@@ -93,8 +93,7 @@ void CQuillaryDlg::connectPanes()
     });
     connect(left, &CItemDlg::showBudgetTableRequested, this, &CQuillaryDlg::showTable, Qt::QueuedConnection);
     connect(left, &CItemDlg::newProjectRequested, this, [this] { runCommand(CommandId::NewProject); });
-    connect(m_panes->form(), &CAddListDlg::nextRequested, this, &CQuillaryDlg::showTable,
-            Qt::QueuedConnection);
+    connect(m_panes->form(), &CAddListDlg::nextRequested, this, &CQuillaryDlg::showTable, Qt::QueuedConnection);
     CTableDlg *table = m_panes->table();
     connect(
         table, &CTableDlg::nextRequested, this, [this] { showBillList(1); }, Qt::QueuedConnection);
@@ -131,8 +130,7 @@ void CQuillaryDlg::createParts()
     m_platform = new PlatformActions(m_context, this);
     m_settings = std::make_unique<SettingsActions>(
         m_context, this, [this] { return m_views->currentView() == ViewSwitcher::TableView; });
-    m_print = new PrintActions(
-        m_context, *m_views, [this] { return m_settings->saveSettings(); }, this);
+    m_print = new PrintActions(m_context, *m_views, [this] { return m_settings->saveSettings(); }, this);
     m_undo = new UndoHistory(m_context.estimateDocument(), this);
     connect(m_undo, &UndoHistory::stepsChanged, this, [this] {
         m_toolbar->showUndoSteps(m_undo->undoToolTip(), m_undo->canUndo(), m_undo->redoToolTip(),

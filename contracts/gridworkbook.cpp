@@ -3,8 +3,10 @@
 #include "grid.h"
 #include "gridalignment.h"
 #include "shownnumber.h"
+#include "wrappedtextheight.h"
 #include "xlsxworkbookwriter.h"
 
+#include <algorithm>
 #include <map>
 
 namespace GridWorkbook {
@@ -40,12 +42,37 @@ Vertical verticalOf(int code)
     return Vertical::Bottom;
 }
 
+int rangeWidth(const Grid &grid, const GridRange &range)
+{
+    int pixels = 0;
+    for (int column = std::max(range.left, 1); column <= range.right; ++column)
+        pixels += grid.columnWidth(column);
+    return pixels;
+}
+
+// The grid's height, or more where a wrapped text needs more lines at the sheet's fonts.
+double rowHeight(const Grid &grid, int row)
+{
+    double height = rowHeightOf(grid.rowHeight(row));
+    if (height <= 0)
+        return height;
+    for (int column = 1; column < grid.columnCount(); ++column) {
+        const GridRange range = grid.mergedRangeAt(row, column);
+        if (!grid.wrap(row, column) || range.top != range.bottom || range.left != column)
+            continue;
+        height = std::max(height, WrappedTextHeight::neededPoints(exportedText(grid.text(row, column)),
+                                                                  rangeWidth(grid, range),
+                                                                  grid.font(row, column).size));
+    }
+    return height;
+}
+
 void writeSizes(const Grid &grid, WorkbookWriter &writer)
 {
     for (int column = 1; column < grid.columnCount(); ++column)
         writer.setColumnWidth(column - 1, columnWidthOf(grid.columnWidth(column)));
     for (int row = 0; row < grid.rowCount(); ++row)
-        writer.setRowHeight(row, rowHeightOf(grid.rowHeight(row)));
+        writer.setRowHeight(row, rowHeight(grid, row));
 }
 
 void writeStyle(const Grid &grid, int row, int column, WorkbookWriter &writer)

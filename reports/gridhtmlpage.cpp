@@ -12,6 +12,10 @@ namespace GridHtmlPage {
 
 namespace {
 
+constexpr int PageMarginMm = 15;
+// The text width of a portrait A4 page within those margins, at 96 pixels to the inch.
+constexpr int PortraitTextWidthPx = (210 - 2 * PageMarginMm) * 96 * 10 / 254;
+
 QString colourOf(quint32 gridColour)
 {
     // Red sits in the low byte of a grid colour.
@@ -78,22 +82,50 @@ private:
                            "<title>%1</title>\n<style>\n"
                            "table{border-collapse:collapse;table-layout:fixed;font-family:%2sans-serif;"
                            "font-size:%3pt}\n"
-                           "td{border:1px solid #000000;padding:1px 3px;overflow:hidden}\n")
+                           "td{border:1px solid #000000;padding:1px 3px;overflow:hidden}\n"
+                           "%4\n")
                 .arg(escaped(m_grid.text(0, 1)),
                      font.isEmpty() ? QString() : u'"' + escaped(font) + QStringLiteral("\","),
-                     QString::number(m_grid.defaultFont().size > 0 ? m_grid.defaultFont().size : 10));
+                     QString::number(m_grid.defaultFont().size > 0 ? m_grid.defaultFont().size : 10),
+                     pageRule());
         for (qsizetype i = 0; i < m_classes.size(); ++i)
             out += QStringLiteral(".c%1{%2}\n").arg(i).arg(m_classes.at(i));
         // The border attribute is for word processors, which ignore the style sheet's borders.
-        return out + QStringLiteral("</style>\n</head>\n<body>\n<table border=\"1\" cellspacing=\"0\">\n");
+        // The table spans the page (or the browser window) and the columns keep the grid's proportions.
+        return out +
+               QStringLiteral("</style>\n</head>\n<body>\n"
+                              "<table border=\"1\" cellspacing=\"0\" width=\"100%\" style=\"width:100%\">\n");
+    }
+
+    int visibleWidth() const
+    {
+        int total = 0;
+        for (int column = 1; column < m_grid.columnCount(); ++column)
+            total += m_visible[std::size_t(column)] ? m_grid.columnWidth(column) : 0;
+        return total;
+    }
+
+    // Word processors lay the page out on A4: a table wider than the portrait page's
+    // text turns the page on its side rather than running off its right edge.
+    QString pageRule() const
+    {
+        const bool landscape = visibleWidth() > PortraitTextWidthPx;
+        return QStringLiteral("@page{size:%1;margin:%2mm}")
+            .arg(landscape ? QStringLiteral("297mm 210mm") : QStringLiteral("210mm 297mm"))
+            .arg(PageMarginMm);
     }
 
     void writeColumns(QString &out) const
     {
+        const double total = std::max(visibleWidth(), 1);
         out += QStringLiteral("<colgroup>");
         for (int column = 1; column < m_grid.columnCount(); ++column) {
-            if (m_visible[std::size_t(column)])
-                out += QStringLiteral("<col style=\"width:%1px\">").arg(m_grid.columnWidth(column));
+            if (!m_visible[std::size_t(column)])
+                continue;
+            const double percent = m_grid.columnWidth(column) * 100.0 / total;
+            out += QStringLiteral("<col width=\"%1%\" style=\"width:%2%\">")
+                       .arg(qRound(percent))
+                       .arg(QString::number(percent, 'f', 2));
         }
         out += QStringLiteral("</colgroup>\n");
     }

@@ -26,9 +26,7 @@ bool fail(QString *error, const QString &why)
     return false;
 }
 
-} // namespace
-
-SaveChoice saveChoice(Format format, const QString &documentsFolder, const QString &projectPath)
+SaveChoice firstChoice(Format format, const QString &documentsFolder, const QString &projectPath)
 {
     const QString newName = documentsFolder + QStringLiteral("/新建.");
     switch (format) {
@@ -47,6 +45,21 @@ SaveChoice saveChoice(Format format, const QString &documentsFolder, const QStri
                                  ? newName + suffix
                                  : project.dir().filePath(project.completeBaseName() + u'.' + suffix);
     return {filter, suffix, proposed};
+}
+
+} // namespace
+
+SaveChoice saveChoice(Format format, const QString &documentsFolder, const QString &projectPath,
+                      const QString &lastExportPath)
+{
+    SaveChoice choice = firstChoice(format, documentsFolder, projectPath);
+    if (lastExportPath.isEmpty())
+        return choice;
+    // A folder removed since, or on a drive no longer there, would open the dialog nowhere.
+    const QDir lastFolder = QFileInfo(lastExportPath).absoluteDir();
+    if (lastFolder.exists())
+        choice.proposedPath = lastFolder.filePath(QFileInfo(choice.proposedPath).fileName());
+    return choice;
 }
 
 bool write(Format format, const Grid &grid, int list, const QString &path, QString *error)

@@ -14,12 +14,14 @@ enum class Format { Workbook, Document, Page };
 
 // What the save dialog of an export offers: its filter, the suffix a bare name
 // gets, and the proposed file (in the documents folder, or next to the project).
+// After an export the proposed name goes into that export's folder while it exists.
 struct SaveChoice {
     QString filter;
     QString suffix;
     QString proposedPath;
 };
-SaveChoice saveChoice(Format format, const QString &documentsFolder, const QString &projectPath);
+SaveChoice saveChoice(Format format, const QString &documentsFolder, const QString &projectPath,
+                      const QString &lastExportPath = {});
 
 bool write(Format format, const Grid &grid, int list, const QString &path, QString *error = nullptr);
 

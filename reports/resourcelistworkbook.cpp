@@ -7,6 +7,9 @@
 #include "contracts/gridworkbook.h"
 #include "contracts/shownnumber.h"
 #include "contracts/workbookwriter.h"
+#include "contracts/wrappedtextheight.h"
+
+#include <algorithm>
 
 namespace ResourceListWorkbook {
 
@@ -38,20 +41,37 @@ void writeTitle(const Grid &grid, WorkbookWriter &writer, int lastColumn)
     writer.setThinBorders(title);
 }
 
-void writeWidths(WorkbookWriter &writer)
+double sheetWidthOf(int column)
 {
-    writer.setColumnWidth(0, 20);
-    writer.setColumnWidth(1, 25);
-    for (int column = 2; column <= 7; ++column)
-        writer.setColumnWidth(column, 15);
+    if (column == 0)
+        return 20;
+    return column == 1 ? 25 : 15;
 }
 
-// Sheet row i - 1 gets its height while grid row i is written.
-double heightOf(int i, int rows)
+void writeWidths(WorkbookWriter &writer)
+{
+    for (int column = 0; column <= 7; ++column)
+        writer.setColumnWidth(column, sheetWidthOf(column));
+}
+
+// Sheet row i - 1 gets its height while grid row i is written. That row holds grid
+// row i - 1; a wrapped name or remark there taller than the fixed height gets its room.
+double heightOf(const Grid &grid, int i, int rows)
 {
     if (i < 6)
         return 21.5;
-    return i < rows - 2 ? 28 : 31.5;
+    const double fixed = i < rows - 2 ? 28 : 31.5;
+    const int shown = i - 1;
+    if (shown < ResourceList::FirstDataRow || shown >= rows - 2)
+        return fixed;
+    double height = fixed;
+    for (int j = 1; j < grid.columnCount() && j <= 8; ++j) {
+        // Sheet widths are characters of 7 pixels plus 5 pixels of margin.
+        const int pixels = int(sheetWidthOf(j - 1) * 7 + 5);
+        const QString text = GridWorkbook::exportedText(grid.text(shown, j));
+        height = std::max(height, WrappedTextHeight::neededPoints(text, pixels));
+    }
+    return height;
 }
 
 void writeCell(const Grid &grid, ResourceListKind kind, WorkbookWriter &writer, int i, int j)
@@ -107,7 +127,7 @@ void write(const Grid &grid, ResourceListKind kind, WorkbookWriter &writer)
     writeTitle(grid, writer, columns - 2);
     writeWidths(writer);
     for (int i = 2; i < rows; ++i) {
-        writer.setRowHeight(i - 1, heightOf(i, rows));
+        writer.setRowHeight(i - 1, heightOf(grid, i, rows));
         writer.setThinBorders({i, 0, i, columns - 2});
         for (int j = 1; j < columns; ++j)
             writeCell(grid, kind, writer, i, j);

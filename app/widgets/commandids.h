@@ -13,6 +13,9 @@ inline constexpr int NewProject = 1009;
 inline constexpr int OpenProject = 1010;
 inline constexpr int SaveProject = 1011;
 inline constexpr int Link = 1015;
+// The list on show as a workbook and as a word-processor document; no toolbar button.
+inline constexpr int ExportWorkbook = 1017;
+inline constexpr int ExportDocument = 1076;
 inline constexpr int Print = 1018;
 inline constexpr int AccountName = 1043;
 inline constexpr int Cad = 1084;

@@ -190,6 +190,14 @@ void CQuillaryDlg::addCommands()
     m_router.add(Settings, [this] { showSettingsMenu(); });
     m_router.add(Print, [this] { m_print->print(); });
     m_router.add(PageSetup, [this] { m_print->pageSetup(); });
+    m_router.add(ExportWorkbook, [this] {
+        showListStep();
+        m_exports->exportWorkbook();
+    });
+    m_router.add(ExportDocument, [this] {
+        showListStep();
+        m_exports->exportDocument();
+    });
     m_router.add(SignIn, [this] { m_platform->signInOrOut(); });
     m_router.add(Link, [this] { m_platform->openLink(QStringLiteral("Home")); });
     m_router.add(Contact, [this] { m_platform->openLink(QStringLiteral("Contact")); });
@@ -237,7 +245,9 @@ void CQuillaryDlg::addShortcuts()
     const auto bind = [this](const QKeySequence &keys, int id) {
         auto *shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, [this, id] {
-            if (m_toolbar->button(id)->isEnabled())
+            // Commands without a toolbar button are always available.
+            const QAbstractButton *button = m_toolbar->button(id);
+            if (!button || button->isEnabled())
                 runCommand(id);
         });
     };
@@ -248,6 +258,8 @@ void CQuillaryDlg::addShortcuts()
     bind(QKeySequence(Qt::CTRL | Qt::Key_Z), CommandId::Undo);
     bind(QKeySequence(Qt::CTRL | Qt::Key_Y), CommandId::Redo);
     bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), CommandId::Redo);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_E), CommandId::ExportWorkbook);
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), CommandId::ExportDocument);
 }
 
 bool CQuillaryDlg::runCommand(int id)
@@ -305,6 +317,13 @@ void CQuillaryDlg::showBillList(int code)
     if (code < 1 || code > 3)
         return;
     m_views->showBillList(code);
+}
+
+void CQuillaryDlg::showListStep()
+{
+    // The bill of quantities needs no building, so the export can follow at once.
+    if (m_views->currentView() != ViewSwitcher::BillView)
+        showBillList(ViewSwitcher::BillOfQuantities + 1);
 }
 
 void CQuillaryDlg::buildList(PendingOperation build)

@@ -96,6 +96,8 @@ private:
     void addShortcuts();
     void openCommandLineProject(const QString &commandLine);
     void showSettingsMenu();
+    // The export commands move to the list step first.
+    void showListStep();
     void buildList(PendingOperation build);
     void editTemplate(int code);
     void closeTemplateMenu();

@@ -9,7 +9,8 @@
 #include <QFileDialog>
 
 ListExportActions::ListExportActions(AppContext &context, QWidget *window, CTemp_Information &status)
-    : QObject(window), m_context(context), m_window(window), m_status(status)
+    : QObject(window), m_context(context), m_window(window), m_status(status),
+      m_last(context.folders().settingsFile())
 {
 }
 
@@ -27,12 +28,12 @@ std::optional<QString> ListExportActions::choosePath(const ListExport::SaveChoic
 
 void ListExportActions::run(ListExport::Format format)
 {
-    const ListExport::SaveChoice choice = ListExport::saveChoice(
-        format, m_context.folders().documentsFolder(), m_context.document().currentProjectPath);
+    const ListExport::SaveChoice choice =
+        ListExport::saveChoice(format, m_context.folders().documentsFolder(),
+                               m_context.document().currentProjectPath, m_last.path());
     const std::optional<QString> path = choosePath(choice);
     if (!path)
         return;
-    m_lastPath = *path;
     BillLists &lists = m_context.billLists();
     const int list = lists.currentList();
     const bool progress = format == ListExport::Format::Workbook && list != BillLists::BillOfQuantities;
@@ -42,10 +43,13 @@ void ListExportActions::run(ListExport::Format format)
     const bool written = ListExport::write(format, lists.grid(list), list, *path, &error);
     if (progress)
         m_status.endProgress();
-    if (written)
+    if (written) {
+        // Not being able to keep the folder for next time does not spoil the export.
+        m_last.remember(*path);
         showSuccess();
-    else
+    } else {
         showFailure(error);
+    }
 }
 
 void ListExportActions::showSuccess() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/lastexport.h"
 #include "reports/listexport.h"
 
 #include <QObject>
@@ -12,8 +13,10 @@ class AppContext;
 class CTemp_Information;
 class QWidget;
 
-// The list pane's exports: the save dialog, the progress window while a resource
-// list is written, then "导出成功" or the failure with its reason.
+// The exports of the list on show, from the list pane and the main window's
+// commands: the save dialog (in the last export's folder once there was one),
+// the progress window while a resource list is written, then "导出成功" or the
+// failure with its reason.
 class ListExportActions : public QObject
 {
     Q_OBJECT
@@ -25,7 +28,7 @@ public:
     void exportDocument() { run(ListExport::Format::Document); }
     void exportPage() { run(ListExport::Format::Page); }
 
-    QString lastExportPath() const { return m_lastPath; }
+    QString lastExportPath() const { return m_last.path(); }
 
 private:
     void run(ListExport::Format format);
@@ -36,5 +39,5 @@ private:
     AppContext &m_context;
     QWidget *m_window;
     CTemp_Information &m_status;
-    QString m_lastPath;
+    LastExport m_last;
 };

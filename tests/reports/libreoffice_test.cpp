@@ -2,6 +2,7 @@
 // (saved again as CSV, cells as shown) and the documents (saved again as text).
 #include "exportfixture.h"
 
+#include <QProcess>
 #include <QTextStream>
 
 #include <memory>
@@ -62,7 +63,8 @@ protected:
         return convertWithLibreOffice(
                    books, QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,true"),
                    out) &&
-               convertWithLibreOffice(documents, QStringLiteral("txt:Text (encoded):UTF8"), out);
+               convertWithLibreOffice(documents, QStringLiteral("txt:Text (encoded):UTF8"), out) &&
+               convertWithLibreOffice(documents, QStringLiteral("pdf"), out);
     }
 
 public:
@@ -118,11 +120,52 @@ void expectDocumentsHoldTheGridsTexts(LibreOfficeTest &t)
     }
 }
 
+// The text of a PDF as pdftotext reads it; text outside the page is not read.
+QString pdfText(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0) {
+        ADD_FAILURE() << "pdftotext could not read " << path.toStdString();
+        return {};
+    }
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+QString withoutBlanks(QString text)
+{
+    text.removeIf([](QChar c) { return c.isSpace(); });
+    return text;
+}
+
+// A word processor lays the documents out on A4 pages: the rightmost column (合计 of
+// every data row) must be on the page, not run off its right edge.
+void expectDocumentsFitTheirPages(LibreOfficeTest &t)
+{
+    for (const Exported &e : Documents) {
+        const QString text = withoutBlanks(pdfText(t.convertedPath(e.name, ".pdf")));
+        ASSERT_FALSE(text.isEmpty()) << e.name.toStdString();
+        const Grid &g = t.gridOf(e.list);
+        const int amountColumn = e.list == List::BillOfQuantities ? g.columnCount() - 1 : 7;
+        int checked = 0;
+        for (int row = 0; row < g.rowCount(); ++row) {
+            const QString amount = withoutBlanks(g.text(row, amountColumn));
+            if (!amount.contains(u'.') || !g.mergedRangeAt(row, amountColumn).isSingleCell())
+                continue;
+            EXPECT_TRUE(text.contains(amount))
+                << e.name.toStdString() << " row " << row << ": " << amount.toStdString();
+            ++checked;
+        }
+        EXPECT_GT(checked, 3) << e.name.toStdString();
+    }
+}
+
 // One test, so that ctest, which starts each test in a process of its own, runs LibreOffice twice only.
 TEST_F(LibreOfficeTest, WorkbooksAndDocumentsShowTheGridsTexts)
 {
     expectWorkbooksShowTheGrids(*this);
     expectDocumentsHoldTheGridsTexts(*this);
+    expectDocumentsFitTheirPages(*this);
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "exportfixture.h"
 
 #include "reports/gridhtmlpage.h"
+#include "reports/resourcelist.h"
 #include "reports/resourcelistworkbook.h"
 
 #include <QJsonArray>
 #include <QRegularExpression>
+
+#include <numeric>
 
 namespace {
 
@@ -55,6 +58,9 @@ TEST_F(ExportTest, MaterialWorkbookShowsTheListWithNumbersAsNumbers)
 TEST_F(ExportTest, ResourceWorkbookLayout)
 {
     const int rows = grid(List::MaterialList).rowCount();
+    // Texts that fit their cells: the rows keep the fixed heights (long ones grow, below).
+    for (int row = ResourceList::FirstDataRow; row < rows - 2; ++row)
+        grid(List::MaterialList).setText(row, 8, QStringLiteral("袋装"));
     const QJsonObject book = exportedWorkbook(List::MaterialList);
     const QString total = QString::number(rows - 1);
     const QString signature = QString::number(rows);
@@ -98,6 +104,20 @@ TEST_F(ExportTest, ResourceWorkbookLayout)
     EXPECT_TRUE(sheetCell(book, "A5").value("fill").isNull());
     for (const char *cell : {"A1", "A3", "G3", "H5", "E7"})
         EXPECT_TRUE(sheetCell(book, cell).value("thin").toBool()) << cell;
+}
+
+TEST_F(ExportTest, LongResourceTextsGrowTheirRowsBeyondTheFixedHeight)
+{
+    Grid &material = grid(List::MaterialList);
+    const int first = ResourceList::FirstDataRow;
+    ASSERT_EQ(material.text(first, 8), QStringLiteral("丛生或独干，高度300cm，冠幅250cm，树形饱满"));
+    material.setText(first + 1, 8, QStringLiteral("袋装"));
+    material.setText(first + 1, 3, QStringLiteral("种植土"));
+    const QJsonObject heights = exportedWorkbook(List::MaterialList).value("heights").toObject();
+    // The remark column is 15 characters (110 pixels): 26 characters, 16 of them CJK, take three
+    // lines at 11 points, each at least 1.2 em high in any font.
+    EXPECT_GE(heights.value(QString::number(first + 1)).toDouble(), 3 * 11 * 1.2);
+    EXPECT_EQ(heights.value(QString::number(first + 2)).toDouble(), 28.0);
 }
 
 TEST_F(ExportTest, EmptyMaterialListGivesHeaderSectionTotalAndSignature)
@@ -208,6 +228,38 @@ TEST_F(ExportTest, BillWorkbookFollowsTheBillGrid)
     EXPECT_EQ(sheetCell(book, "D8").value("wrap").toBool(), bill.wrap(7, 4));
     EXPECT_NE(sheetCell(book, "D8").value("shrink").toBool(), bill.wrap(7, 4));
     EXPECT_EQ(sheetCell(book, "G8").value("format").toString(), "0.00%");
+}
+
+TEST_F(ExportTest, WrappedTextsGetRowsTallEnoughForTheirLinesInTheSheet)
+{
+    Grid &bill = grid(List::BillOfQuantities);
+    const auto rowNamed = [&bill](const QString &name) {
+        for (int row = 0; row < bill.rowCount(); ++row) {
+            if (bill.text(row, 3) == name)
+                return row;
+        }
+        return -1;
+    };
+    const int wrapped = rowNamed(QStringLiteral("栽植小乔木桂花冠幅250cm"));
+    const int broken = rowNamed(QStringLiteral("场地平整"));
+    const int untouched = rowNamed(QStringLiteral("草坪灯安装"));
+    ASSERT_TRUE(wrapped >= 0 && broken >= 0 && untouched >= 0);
+    ASSERT_TRUE(bill.wrap(wrapped, 3) && bill.wrap(broken, 3) && bill.wrap(untouched, 3));
+    // A written line break in a wrapped cell of another row.
+    bill.setText(broken, 3, QStringLiteral("场地\n平整\n夯实"));
+    for (int column = 1; column < bill.columnCount(); ++column) {
+        if (bill.wrap(untouched, column) && bill.mergedRangeAt(untouched, column).isSingleCell())
+            bill.setText(untouched, column, QStringLiteral("套"));
+    }
+    const QJsonObject heights = exportedWorkbook(List::BillOfQuantities).value("heights").toObject();
+    const auto sheetHeight = [&](int row) { return heights.value(QString::number(row + 1)).toDouble(); };
+    // Nine CJK characters and "250cm" at 11 points are wider than the 100-pixel column: two
+    // lines at least, each at least 1.2 em high in any font.
+    EXPECT_GE(sheetHeight(wrapped), 2 * 11 * 1.2);
+    EXPECT_GT(sheetHeight(wrapped), bill.rowHeight(wrapped) * 0.75);
+    EXPECT_GE(sheetHeight(broken), 3 * 11 * 1.2);
+    // A row whose texts all fit keeps the grid's height.
+    EXPECT_EQ(sheetHeight(untouched), bill.rowHeight(untouched) * 0.75);
 }
 
 TEST_F(ExportTest, TwoExportsInARowReplaceTheFile)
@@ -333,6 +385,36 @@ TEST_F(ExportTest, PageHoldsOneTableLikeTheGrid)
     EXPECT_TRUE(html.contains(QStringLiteral("font-size:13pt")));
 }
 
+TEST_F(ExportTest, PageSpansItsPaperWithTheGridsProportions)
+{
+    Grid &bill = grid(List::BillOfQuantities);
+    const auto columnShares = [](const QString &html) {
+        QList<double> shares;
+        static const QRegularExpression col(QStringLiteral("<col [^>]*style=\"width:([0-9.]+)%\""));
+        for (auto it = col.globalMatch(html); it.hasNext();)
+            shares << it.next().captured(1).toDouble();
+        return shares;
+    };
+    const QString wide = QString::fromUtf8(GridHtmlPage::page(bill));
+    EXPECT_TRUE(wide.contains(QStringLiteral("<table border=\"1\" cellspacing=\"0\" width=\"100%\"")));
+    // Over a thousand pixels of columns do not fit a portrait A4 page: the page turns.
+    EXPECT_TRUE(wide.contains(QStringLiteral("@page{size:297mm 210mm;")));
+    const QList<double> shares = columnShares(wide);
+    ASSERT_EQ(shares.size(), 17);
+    EXPECT_NEAR(std::accumulate(shares.begin(), shares.end(), 0.0), 100.0, 0.1);
+    // 施工项目 (100 pixels) against 单位 (30 pixels), as in the grid.
+    EXPECT_NEAR(shares.at(2) / shares.at(4), double(bill.columnWidth(3)) / bill.columnWidth(5), 0.02);
+
+    for (int column = 1; column < bill.columnCount(); ++column) {
+        if (bill.columnWidth(column) > 0)
+            bill.setColumnWidth(column, 20);
+    }
+    const QString narrow = QString::fromUtf8(GridHtmlPage::page(bill));
+    EXPECT_TRUE(narrow.contains(QStringLiteral("@page{size:210mm 297mm;")));
+    for (const double share : columnShares(narrow))
+        EXPECT_NEAR(share, 100.0 / 17, 0.01);
+}
+
 TEST_F(ExportTest, HostileTextsAreEscapedInThePage)
 {
     Grid &material = grid(List::MaterialList);
@@ -348,6 +430,50 @@ TEST_F(ExportTest, HostileTextsAreEscapedInThePage)
     EXPECT_TRUE(table.consistent);
     EXPECT_EQ(table.rows.size(), material.rowCount() - 1);
     EXPECT_EQ(html.count(QStringLiteral("</table>")), 1);
+}
+
+TEST(ExportSaveChoice, ProposesTheLastExportsFolderWhileItExists)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString documents = root.filePath(QStringLiteral("文档"));
+    const QString projects = root.filePath(QStringLiteral("项目"));
+    const QString exported = root.filePath(QStringLiteral("导出 清单"));
+    for (const QString &folder : {documents, projects, exported})
+        ASSERT_TRUE(QDir().mkpath(folder));
+    const QString project = projects + QStringLiteral("/garden.gzj");
+    const QString removed = root.filePath(QStringLiteral("gone/old.xlsx"));
+    using Format = ListExport::Format;
+    struct Case {
+        const char *name;
+        Format format;
+        QString projectPath;
+        QString lastExport;
+        QString proposed;
+    };
+    const Case cases[] = {
+        {"first workbook", Format::Workbook, project, {}, documents + QStringLiteral("/新建.xlsx")},
+        {"workbook after a document", Format::Workbook, project, exported + QStringLiteral("/a.doc"),
+         exported + QStringLiteral("/新建.xlsx")},
+        {"first document goes next to the project",
+         Format::Document,
+         project,
+         {},
+         projects + QStringLiteral("/garden.doc")},
+        {"document keeps the project's name", Format::Document, project, exported + QStringLiteral("/b.xlsx"),
+         exported + QStringLiteral("/garden.doc")},
+        {"unsaved project",
+         Format::Document,
+         {},
+         exported + QStringLiteral("/b.xlsx"),
+         exported + QStringLiteral("/新建.doc")},
+        {"removed folder", Format::Page, {}, removed, documents + QStringLiteral("/新建.html")},
+    };
+    for (const Case &c : cases) {
+        const ListExport::SaveChoice choice =
+            ListExport::saveChoice(c.format, documents, c.projectPath, c.lastExport);
+        EXPECT_EQ(QDir::cleanPath(choice.proposedPath), QDir::cleanPath(c.proposed)) << c.name;
+    }
 }
 
 } // namespace

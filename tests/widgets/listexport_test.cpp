@@ -7,6 +7,7 @@
 #include "app/widgets/documentcommands.h"
 #include "app/widgets/longoperation.h"
 #include "app/widgets/mainpanes.h"
+#include "app/widgets/viewswitcher.h"
 #include "library/xlsxsheetreader.h"
 #include "progress/progresslauncher.h"
 #include "reports/billlists.h"
@@ -20,6 +21,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -87,6 +89,18 @@ DialogSteps::Step saveAs(const QString &path, const QString &filter, const QStri
     };
 }
 
+// Checks what the save dialog proposes, then cancels it.
+DialogSteps::Step cancelProposing(const QString &proposedName, const QString &proposedFolder)
+{
+    return [=](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        ASSERT_NE(dialog, nullptr) << modal->metaObject()->className();
+        EXPECT_EQ(fileNameEdit(modal)->text(), proposedName);
+        EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), QDir(proposedFolder).canonicalPath());
+        dialog->reject();
+    };
+}
+
 DialogSteps::Step confirmOverwrite()
 {
     return [](QWidget *modal) {
@@ -118,6 +132,14 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_documents.isValid() && m_out.isValid());
+        start();
+    }
+
+    // A run of the program on the same documents folder, with the sample project open.
+    void start()
+    {
+        m_window.reset();
+        m_context.reset();
         m_context = std::make_unique<AppContext>(
             AppFolders(m_documents.path(), QCoreApplication::applicationDirPath()));
         m_context->startUp();
@@ -128,6 +150,20 @@ protected:
         m_window->documents().setOpenChooser(
             [](const QString &) { return std::optional<QString>(SampleProject); });
         m_window->documents().openProject();
+    }
+
+    // The offscreen platform delivers no key to a window's shortcuts: the shortcut is fired as the key would.
+    std::function<void()> pressKeys(const QKeySequence &keys)
+    {
+        return [this, keys] {
+            for (QShortcut *shortcut : m_window->findChildren<QShortcut *>()) {
+                if (shortcut->key() == keys) {
+                    emit shortcut->activated();
+                    return;
+                }
+            }
+            ADD_FAILURE() << "no shortcut " << keys.toString().toStdString();
+        };
     }
 
     CDetailListDlg *pane() { return m_window->panes().bills(); }
@@ -185,11 +221,12 @@ TEST_F(ListExportWindowTest, ExcelButtonWritesTheListOnShow)
     EXPECT_TRUE(firstData->cell(4)->isNumber);
     EXPECT_FALSE(firstData->cell(1)->isNumber); // the code keeps its zeros
 
-    // Again onto the same file, from the machinery list: the dialog asks before replacing it.
+    // Again onto the same file, from the machinery list: the dialog opens in the folder of the
+    // first export and asks before replacing the file.
     showList(3);
     ASSERT_TRUE(runAnswering(
         [&] { QTest::mouseClick(pane()->excelButton(), Qt::LeftButton); },
-        {saveAs(target, QStringLiteral("园林项目(*.xlsx)"), QStringLiteral("新建.xlsx"), documentsFolder()),
+        {saveAs(target, QStringLiteral("园林项目(*.xlsx)"), QStringLiteral("新建.xlsx"), m_out.path()),
          confirmOverwrite(), expectNotice(&notice)}));
     EXPECT_EQ(notice, QStringLiteral("导出成功"));
     const SheetReadResult again = XlsxSheetReader::read(target);
@@ -214,6 +251,9 @@ TEST_F(ListExportWindowTest, FailedExportIsReportedWithItsReason)
     EXPECT_TRUE(notice.startsWith(QStringLiteral("导出失败|"))) << notice.toStdString();
     EXPECT_GT(notice.size(), 6);
     EXPECT_FALSE(QFileInfo::exists(target));
+    // A failed export is no place to go back to.
+    ASSERT_TRUE(runAnswering([&] { QTest::mouseClick(pane()->excelButton(), Qt::LeftButton); },
+                             {cancelProposing(QStringLiteral("新建.xlsx"), documentsFolder())}));
 }
 
 TEST_F(ListExportWindowTest, DocumentAndPageFromTheExportMenu)
@@ -233,7 +273,7 @@ TEST_F(ListExportWindowTest, DocumentAndPageFromTheExportMenu)
     const QString page = m_out.filePath(QStringLiteral("清单.html"));
     ASSERT_TRUE(runAnswering(
         [&] { menu->actions().at(1)->trigger(); },
-        {saveAs(page, QStringLiteral("网页(*.html *.htm)"), QStringLiteral("garden.html"), examples),
+        {saveAs(page, QStringLiteral("网页(*.html *.htm)"), QStringLiteral("garden.html"), m_out.path()),
          expectNotice(&notice)}));
     EXPECT_EQ(notice, QStringLiteral("导出成功"));
     for (const QString &path : {document, page}) {
@@ -244,6 +284,70 @@ TEST_F(ListExportWindowTest, DocumentAndPageFromTheExportMenu)
         EXPECT_TRUE(html.contains(m_context->billLists().billGrid().text(0, 1)));
         EXPECT_TRUE(html.contains(QStringLiteral("花岗岩铺装30厚芝麻灰")));
     }
+}
+
+TEST_F(ListExportWindowTest, MainWindowCommandsMoveToTheListStepAndWriteTheBill)
+{
+    m_window->showForm();
+    const QString workbook = m_out.filePath(QStringLiteral("清单.xlsx"));
+    QString notice;
+    ASSERT_TRUE(runAnswering(
+        pressKeys(QKeySequence(Qt::CTRL | Qt::Key_E)),
+        {saveAs(workbook, QStringLiteral("园林项目(*.xlsx)"), QStringLiteral("新建.xlsx"), documentsFolder()),
+         expectNotice(&notice)}));
+    EXPECT_EQ(notice, QStringLiteral("导出成功"));
+    EXPECT_EQ(m_window->views().currentView(), ViewSwitcher::BillView);
+    EXPECT_EQ(m_context->billLists().currentList(), BillLists::BillOfQuantities);
+    EXPECT_TRUE(pane()->isVisible());
+    const Grid &bill = m_context->billLists().billGrid();
+    const SheetReadResult sheet = XlsxSheetReader::read(workbook);
+    ASSERT_TRUE(sheet.ok()) << sheet.error.toStdString();
+    ASSERT_FALSE(sheet.rows.isEmpty());
+    EXPECT_EQ(sheet.rows.at(0).cell(0)->text, bill.text(0, 1));
+    bool itemFound = false;
+    for (const SheetRow &row : sheet.rows) {
+        for (const SheetCell &cell : row.cells)
+            itemFound = itemFound || cell.text.contains(QStringLiteral("花岗岩铺装30厚芝麻灰"));
+    }
+    EXPECT_TRUE(itemFound);
+
+    // The document command from the budget table: the dialog opens where the workbook went.
+    m_window->showTable();
+    const QString document = m_out.filePath(QStringLiteral("清单.doc"));
+    ASSERT_TRUE(runAnswering(
+        pressKeys(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)),
+        {saveAs(document, QStringLiteral("园林项目(*.doc)"), QStringLiteral("garden.doc"), m_out.path()),
+         expectNotice(&notice)}));
+    EXPECT_EQ(notice, QStringLiteral("导出成功"));
+    EXPECT_EQ(m_window->views().currentView(), ViewSwitcher::BillView);
+    QFile file(document);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(html.contains(bill.text(0, 1)));
+    EXPECT_TRUE(html.contains(QStringLiteral("花岗岩铺装30厚芝麻灰")));
+}
+
+TEST_F(ListExportWindowTest, NextRunProposesTheFolderOfTheLastExport)
+{
+    showList(2);
+    const QString folder = m_out.filePath(QStringLiteral("导出 清单"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QString notice;
+    ASSERT_TRUE(
+        runAnswering([&] { QTest::mouseClick(pane()->excelButton(), Qt::LeftButton); },
+                     {saveAs(folder + QStringLiteral("/材料.xlsx"), QStringLiteral("园林项目(*.xlsx)"),
+                             QStringLiteral("新建.xlsx"), documentsFolder()),
+                      expectNotice(&notice)}));
+    ASSERT_EQ(notice, QStringLiteral("导出成功"));
+    start();
+    showList(3);
+    const QString machine = folder + QStringLiteral("/机械.xlsx");
+    ASSERT_TRUE(runAnswering(
+        [&] { QTest::mouseClick(pane()->excelButton(), Qt::LeftButton); },
+        {saveAs(machine, QStringLiteral("园林项目(*.xlsx)"), QStringLiteral("新建.xlsx"), folder),
+         expectNotice(&notice)}));
+    EXPECT_EQ(notice, QStringLiteral("导出成功"));
+    EXPECT_TRUE(XlsxSheetReader::read(machine).ok());
 }
 
 } // namespace

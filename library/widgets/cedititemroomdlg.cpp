@@ -3,11 +3,14 @@
 #include "editorgridimages.h"
 #include "kindmenu.h"
 
+#include "contracts/widgets/gridmodel.h"
 #include "contracts/widgets/gridview.h"
+#include "library/itemeditcheck.h"
 #include "library/resourceeditor.h"
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 
 CEditItemRoomDlg::CEditItemRoomDlg(const ConstructItem &item, QWidget *parent)
@@ -58,6 +61,9 @@ void CEditItemRoomDlg::createControls()
         button->setAutoDefault(false);
     connect(m_lineView, &GridView::cellClicked, this,
             [this](int row, int column) { lineCellClicked(row, column); });
+    for (GridView *view : {m_itemView, m_lineView})
+        connect(view, &GridView::cellEdited, this,
+                [this, view](int row, int column) { checkCellEdit(view, row, column); });
     connect(m_save, &QPushButton::clicked, this, &CEditItemRoomDlg::onSave);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -80,9 +86,30 @@ void CEditItemRoomDlg::moveActiveCell(bool right)
         grid.setActiveCell(row + 1, column);
 }
 
+void CEditItemRoomDlg::setEstimateRows(const QList<EstimateRow> &rows, int index)
+{
+    m_rows = rows;
+    m_index = index;
+}
+
+void CEditItemRoomDlg::checkCellEdit(GridView *view, int row, int column)
+{
+    const QString why =
+        ItemEditCheck::cellEdited(m_grids, *view->grid(), row, column, view->gridModel()->textBeforeEdit());
+    if (!why.isEmpty())
+        QMessageBox::warning(this, windowTitle(), why);
+}
+
 void CEditItemRoomDlg::onSave()
 {
-    m_saved = ResourceEditor::save(m_item, m_grids.read());
+    const ItemEdit edit = m_grids.read();
+    const ConstructItem saved = ResourceEditor::save(m_item, edit);
+    const QString why = ResourceEditor::refusal(edit, saved, m_rows, m_index);
+    if (!why.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), why);
+        return;
+    }
+    m_saved = saved;
     accept();
 }
 

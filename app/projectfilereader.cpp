@@ -6,6 +6,7 @@
 
 #include "estimate/attributereader.h"
 #include "estimate/finitenumbers.h"
+#include "estimate/projectbound.h"
 #include "estimate/recordbudget.h"
 
 #include <QFile>
@@ -199,14 +200,16 @@ ProjectDocument ParseProjectBytes(QByteArrayView bytes)
     return ParseProjectDocument(text);
 }
 
-// Numbers beyond float range read as 0; the count goes into the notice.
+// Numbers beyond float range read as 0, and so do the numbers of an item
+// whose amounts or the project's sums would leave it; the count goes into the notice.
 int ClearNonFiniteNumbers(ProjectDocument &document)
 {
     int cleared = 0;
+    ProjectBound bound;
     for (ProjectRoom &room : document.rooms) {
         cleared += FiniteNumbers::clear(room.room);
         for (ConstructItem &item : room.items)
-            cleared += FiniteNumbers::clear(item);
+            cleared += FiniteNumbers::clear(item) + bound.admit(item.brand);
     }
     return cleared;
 }

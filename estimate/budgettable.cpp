@@ -507,20 +507,21 @@ bool BudgetTable::isEstimateRow(int gridRow) const
     return index >= 0 && index < m_estimate.rowCount();
 }
 
-void BudgetTable::editCell(int gridRow, int column)
+QString BudgetTable::editCell(int gridRow, int column)
 {
     m_shared.markListsStale();
     if (column >= CellText::MaterialSubtotalColumn || !m_estimate.isIdle() || !isEstimateRow(gridRow))
-        return;
+        return {};
     const int index = gridRow - TableHeaderRows;
     if (m_estimate.rows().at(index).isRoom() || column < CellText::NameColumn)
-        return;
+        return {};
     const QString typed = withoutLeadingBlanks(m_table.text(gridRow, column));
     const CellEdit edit = m_doc.editCell(index, column, typed);
     if (!edit.handled)
-        return;
+        return {};
     writeBoth(index, column, edit.cellText);
     fitRow(gridRow);
+    return edit.refusal;
 }
 
 TableClick BudgetTable::onTableClick(bool insideCell)

@@ -67,8 +67,10 @@ public:
     // A typed room name: blanks at its start go (not at its end); nothing left gives "新项目".
     static QString roomNameFromInput(const QString &typed);
 
-    // Grid event 5: the text of an edited cell.
-    void editCell(int gridRow, int column);
+    // Grid event 5: the text of an edited cell. A number whose amounts or sums
+    // would leave the float range is refused: the cell shows its stored value
+    // again and the returned text says why (empty when the edit was taken).
+    QString editCell(int gridRow, int column);
     // Grid event 7 on the active cell; insideCell tells whether the mouse is inside it.
     TableClick onTableClick(bool insideCell);
     void highlightCell(int gridRow, int column);

@@ -2,6 +2,8 @@
 
 #include "numbertext.h"
 
+#include <QStringList>
+
 namespace CellText {
 
 namespace {
@@ -118,6 +120,16 @@ QString summaryLine(const ProjectTotals &t, Precision precision)
            QStringLiteral(u"元 + 机械台班") + number(t.projectMachine, precision) +
            QStringLiteral(u"元 + 人工") + number(t.projectLabor, precision) + QStringLiteral(u"元 + 管理费") +
            number(t.projectManagement, precision) + QStringLiteral(u"元");
+}
+
+QString numberColumnName(int column)
+{
+    static const QStringList names{QStringLiteral("工程量"),       QStringLiteral("损耗"),
+                                   QStringLiteral("税金"),         QStringLiteral("材料单价"),
+                                   QStringLiteral("机械台班单价"), QStringLiteral("人工单价"),
+                                   QStringLiteral("管理费单价")};
+    const int k = column - QuantityColumn;
+    return k >= 0 && k < names.size() ? names.at(k) : QString();
 }
 
 } // namespace CellText

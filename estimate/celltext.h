@@ -42,6 +42,9 @@ float cellValue(const BrandData &brand, const RowCosts &costs, int column);
 // The text of a number column 6-17 for a value as cellValue gives it; empty for other columns.
 QString formatCell(int column, float value, Precision precision);
 
+// The name of a number column 6-12 as a message names it ("工程量", "材料单价" ...).
+QString numberColumnName(int column);
+
 // The text of columns 1 and 3-17 of an item row (column 2 depends on the row's place: itemNumberText).
 QString itemCell(const EstimateRow &row, int column, Precision precision);
 QString itemNumberText(int number);

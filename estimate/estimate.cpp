@@ -2,8 +2,10 @@
 
 #include "categoryruns.h"
 #include "celltext.h"
+#include "finitenumbers.h"
 #include "numberedit.h"
 #include "numbertext.h"
+#include "projectbound.h"
 
 namespace {
 
@@ -81,7 +83,10 @@ EstimateChange Estimate::insertItem(int requestedIndex, const ConstructItem &ite
     const bool wasIdle = m_idle;
     m_idle = false;
     const InsertPlace place = placeFor(requestedIndex, item.categoryKind);
-    if (place.index < 0) {
+    BrandData inserted = item.brand;
+    Pricing::applyRatesOnInsert(inserted, rates, document.pendingOperation);
+    // An item whose amounts would take the project's sums beyond float range stays out.
+    if (place.index < 0 || !ProjectBound::fitsWithAdded(m_rows, inserted)) {
         m_idle = wasIdle;
         return {};
     }
@@ -155,10 +160,14 @@ CellEdit Estimate::editCell(int index, int column, const QString &text)
         edit.cellText = field;
         return edit;
     }
-    if (!typed.isEmpty()) {
+    BrandData edited = item.brand;
+    if (!typed.isEmpty() && NumberEdit::apply(edited, column, typed) &&
+        !ProjectBound::fitsWith(m_rows, index, edited)) {
+        edit.refusal = FiniteNumbers::totalRefusal(numberColumnName(column), typed);
+    } else if (!typed.isEmpty()) {
         const int room = roomOf(index);
         subtractFromSums(index, room);
-        NumberEdit::apply(item.brand, column, typed);
+        item.brand = std::move(edited);
         m_rows[index].costs = Pricing::priceRow(item.brand);
         addToSums(index, room);
         refreshTotals();
@@ -175,7 +184,8 @@ CellEdit Estimate::editCell(int index, int column, const QString &text)
 
 EstimateChange Estimate::repriceItem(int index, const ConstructItem &edited)
 {
-    if (!isValid(index) || !m_rows[index].isConstruct())
+    if (!isValid(index) || !m_rows[index].isConstruct() ||
+        !ProjectBound::fitsWith(m_rows, index, edited.brand))
         return {};
     m_idle = false;
     const int room = roomOf(index);

@@ -58,5 +58,7 @@ struct CellEdit {
     bool handled = false;
     // What the edited cell shows now in both grids (the stored value, changed or not).
     QString cellText;
+    // Why a typed number was not taken (the cell keeps its stored value); empty otherwise.
+    QString refusal;
     EstimateChange change;
 };

@@ -83,3 +83,13 @@ QString FiniteNumbers::notice(int count)
         return QString();
     return QStringLiteral("文件中有 %1 个数值超出范围，已按 0 读入。").arg(count);
 }
+
+QString FiniteNumbers::typedRefusal(const QString &place, const QString &typed)
+{
+    return QStringLiteral("%1：数值“%2”超出范围").arg(place, typed.left(40));
+}
+
+QString FiniteNumbers::totalRefusal(const QString &place, const QString &typed)
+{
+    return QStringLiteral("%1：数值“%2”使金额或合计超出范围").arg(place, typed.left(40));
+}

@@ -24,6 +24,11 @@ public:
     // The notice shown after reading a file in which `count` numbers were replaced.
     static QString notice(int count);
 
+    // Why a number typed at `place` is refused: no float holds it, or an
+    // amount or total it enters would leave the float range.
+    static QString typedRefusal(const QString &place, const QString &typed);
+    static QString totalRefusal(const QString &place, const QString &typed);
+
 private:
     static int clearValue(float &value);
     static int clearRate(float &rate);

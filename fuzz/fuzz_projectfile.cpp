@@ -2,6 +2,10 @@
 // and reads that again: neither direction may crash or hang on any input.
 #include "app/projectfilereader.h"
 #include "app/projectfilewriter.h"
+#include "estimate/estimate.h"
+#include "reports/resourceaggregator.h"
+
+#include <cmath>
 
 #include <cstddef>
 #include <cstdint>
@@ -26,6 +30,40 @@ QList<EstimateRow> rowsOf(const ProjectDocument &doc)
     return rows;
 }
 
+bool finite(const RowCosts &c)
+{
+    return std::isfinite(c.materialSubtotal) && std::isfinite(c.machineSubtotal) &&
+           std::isfinite(c.laborSubtotal) && std::isfinite(c.managementSubtotal) && std::isfinite(c.total);
+}
+
+// The project as opening puts it into the estimate: every priced row, sum and
+// resource list amount must be finite, so that nothing shows inf or nan.
+void checkPricedProject(const ProjectDocument &doc, const RateSettings &rates)
+{
+    Estimate estimate;
+    DocumentState state;
+    state.pendingOperation = PendingOperation::OpenProject;
+    for (const ProjectRoom &r : doc.rooms)
+        estimate.appendRoomWithItems(r.room, r.items, rates, state);
+    for (const EstimateRow &row : estimate.rows()) {
+        if (!finite(row.costs))
+            __builtin_trap();
+    }
+    const ProjectTotals &t = estimate.totals();
+    if (!std::isfinite(t.projectTotal - t.projectLabor - t.projectMachine - t.projectManagement))
+        __builtin_trap();
+    for (ResourceListKind kind : {ResourceListKind::Material, ResourceListKind::Machine}) {
+        float total = 0.0f;
+        for (ListLine line : ResourceAggregator::aggregate(estimate.rows(), kind)) {
+            line.updateShown(kind);
+            total += line.amount;
+            if (!std::isfinite(line.shownQuantity) || !std::isfinite(line.shownPrice) ||
+                !std::isfinite(total))
+                __builtin_trap();
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -36,6 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     RateSettings rates;
     if (doc.rates)
         doc.rates->applyTo(rates);
+    checkPricedProject(doc, rates);
     const QByteArray written = ComposeProjectFile(doc.info, rates, PageSettings(), rowsOf(doc));
     // What was read holds only numbers a float holds, so nothing non-finite is written.
     if (written.contains("inf") || written.contains("nan"))

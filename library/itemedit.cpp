@@ -2,6 +2,10 @@
 
 #include "estimate/filetextrule.h"
 #include "estimate/finitenumbers.h"
+#include "estimate/projectbound.h"
+
+#include <algorithm>
+#include <cmath>
 
 ItemEdit ItemEdit::ofItem(const ConstructItem &item, Prices prices)
 {
@@ -73,7 +77,7 @@ QString numberRefusal(const QString &place, const NumberCell &cell)
 {
     if (FiniteNumbers::holds(cell.number()))
         return QString();
-    return QStringLiteral("%1：数值“%2”超出范围").arg(place, cell.text.left(40));
+    return FiniteNumbers::typedRefusal(place, cell.text);
 }
 
 } // namespace
@@ -102,5 +106,35 @@ QString ItemEdit::refusal() const
         if (why.isEmpty())
             why = numberRefusal(row + QStringLiteral("用量"), l.num);
     }
-    return why;
+    return why.isEmpty() ? sumRefusal() : why;
+}
+
+// The material and machine prices become the sums of price × num: the first
+// line whose product or running sum leaves the float range is named. The
+// item on its own must also stay within the bound of the lists and sums.
+QString ItemEdit::sumRefusal() const
+{
+    LineSums sums;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const LineEdit &l = lines.at(i);
+        if (l.name.isEmpty())
+            continue;
+        float &sum = l.isMachine() ? sums.machine : sums.material;
+        sum += l.price.number() * l.num.number();
+        if (!FiniteNumbers::holds(sum))
+            return FiniteNumbers::totalRefusal(QStringLiteral("第%1行用量").arg(i + 1), l.num.text);
+    }
+    BrandData alone;
+    alone.num = 1.0f;
+    alone.material = std::max(std::fabs(material.number()), std::fabs(sums.material));
+    alone.machine = std::max(std::fabs(machine.number()), std::fabs(sums.machine));
+    alone.laborcost = labour.number();
+    alone.management = management.number();
+    ConstructItem lined;
+    readLines(lined);
+    alone.materials = lined.brand.materials;
+    alone.machines = lined.brand.machines;
+    if (!ProjectBound().add(alone))
+        return QStringLiteral("价格或用量过大，金额或合计超出范围");
+    return QString();
 }

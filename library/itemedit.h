@@ -24,7 +24,8 @@ struct ItemEdit {
     static ItemEdit ofItem(const ConstructItem &item, Prices prices);
 
     // Why the editor's content cannot be taken: a text the template and project
-    // files would misread, or a typed number no float holds, named by its
+    // files would misread, a typed number no float holds, or one whose line
+    // sums, amounts or totals would leave the float range, named by its
     // place; empty when it can. The editors refuse to commit then and keep the item.
     QString refusal() const;
 
@@ -41,4 +42,5 @@ struct ItemEdit {
 
 private:
     static LineEdit lineOf(const MtLine &line);
+    QString sumRefusal() const;
 };

@@ -5,6 +5,7 @@
 #include "templatewriter.h"
 
 #include "estimate/finitenumbers.h"
+#include "estimate/projectbound.h"
 #include "estimate/recordbudget.h"
 
 namespace {
@@ -27,8 +28,9 @@ bool QuotaLibrary::withinRecordBudget(QStringView text)
 QString QuotaLibrary::clearNonFiniteNumbers(QList<QuotaItem> &items)
 {
     int cleared = 0;
+    // An item whose amounts alone would leave the float range reads as 0 too.
     for (QuotaItem &item : items)
-        cleared += FiniteNumbers::clear(item);
+        cleared += FiniteNumbers::clear(item) + ProjectBound().admit(item.brand);
     return FiniteNumbers::notice(cleared);
 }
 

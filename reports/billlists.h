@@ -61,6 +61,11 @@ public:
     // A cell edit in the material or machinery grid; ignored while the estimate is
     // busy or the list step is not on show.
     bool onResourceCellEdited(int list, int row, int column, const Estimate &estimate, bool atListStep);
+    // Why the last edit of that resource list was refused; empty when it was taken.
+    const QString &resourceRefusal(int list) const
+    {
+        return (list == MaterialList ? m_materialList : m_machineList).refusal();
+    }
     // A cell edit in columns 6-12 of a construct row of the bill: applied to the
     // estimate as in the budget table, which writes both of its grids (its bill
     // grid must be billGrid()). An applied edit marks both resource lists stale.

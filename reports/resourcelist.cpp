@@ -8,6 +8,7 @@
 #include "contracts/gridalignment.h"
 #include "contracts/gridtextmeasure.h"
 #include "contracts/gridupdateguard.h"
+#include "estimate/finitenumbers.h"
 #include "estimate/numbertext.h"
 
 namespace {
@@ -43,6 +44,7 @@ void ResourceList::setUp(Precision precision)
 {
     BillGridSetup::setUpResourceGrid(m_grid, m_kind, precision);
     m_lines.clear();
+    m_shownNumbers.clear();
     m_total = 0.0f;
 }
 
@@ -57,6 +59,7 @@ void ResourceList::build(const QList<EstimateRow> &rows, Precision precision)
     m_lines.clear();
     m_grid.insertRows(FirstDataRow, int(built.size()));
     m_lines.reserve(built.size());
+    m_shownNumbers.resize(built.size());
     for (ListLine line : built) {
         line.updateShown(m_kind);
         m_lines.append(line);
@@ -92,8 +95,11 @@ void ResourceList::writeNumbers(int index, Precision precision)
 {
     const int row = FirstDataRow + index;
     const ListLine &line = m_lines[index];
-    m_grid.setText(row, QuantityColumn, BillTexts::number(line.shownQuantity, precision));
-    m_grid.setText(row, PriceColumn, BillTexts::number(line.shownPrice, precision));
+    auto &[quantity, price] = m_shownNumbers[index];
+    quantity = BillTexts::number(line.shownQuantity, precision);
+    price = BillTexts::number(line.shownPrice, precision);
+    m_grid.setText(row, QuantityColumn, quantity);
+    m_grid.setText(row, PriceColumn, price);
     m_grid.setText(row, AmountColumn, BillTexts::money(line.amount, precision));
 }
 
@@ -111,12 +117,13 @@ void ResourceList::styleRow(int row)
 
 bool ResourceList::onCellEdited(int row, int column, Precision precision)
 {
+    m_refusal.clear();
     if (!isDataRow(row))
         return false;
     const bool numberColumn = column == QuantityColumn || column == PriceColumn;
     if (!m_grid.text(row, column).isEmpty()) {
         if (numberColumn)
-            recompute(row, precision);
+            recompute(row, column, precision);
         return numberColumn;
     }
     const MtLine &line = m_lines[row - FirstDataRow].line;
@@ -126,21 +133,38 @@ bool ResourceList::onCellEdited(int row, int column, Precision precision)
     }
     if (numberColumn) {
         m_grid.setText(row, column, BillTexts::zero(precision));
-        recompute(row, precision);
+        recompute(row, column, precision);
     }
     return numberColumn;
 }
 
-void ResourceList::recompute(int row, Precision precision)
+// Refused, with the cell's earlier text back, when the typed number or the
+// amount or total it gives leaves the float range.
+bool ResourceList::recompute(int row, int column, Precision precision)
 {
+    const QString typed = m_grid.text(row, column);
     const float quantity = cellNumber(m_grid.text(row, QuantityColumn));
     const float price = cellNumber(m_grid.text(row, PriceColumn));
     const float oldAmount = cellNumber(m_grid.text(row, AmountColumn).mid(1));
     const float amount = quantity * price;
+    const float rest = m_total - oldAmount;
+    const float total = rest + amount;
+    auto &[shownQuantity, shownPrice] = m_shownNumbers[row - FirstDataRow];
+    QString &shown = column == QuantityColumn ? shownQuantity : shownPrice;
+    const QString place = column == QuantityColumn ? QStringLiteral("数量") : QStringLiteral("单价");
+    if (!FiniteNumbers::holds(column == QuantityColumn ? quantity : price))
+        m_refusal = FiniteNumbers::typedRefusal(place, typed);
+    else if (!FiniteNumbers::holds(amount) || !FiniteNumbers::holds(total))
+        m_refusal = FiniteNumbers::totalRefusal(place, typed);
+    if (!m_refusal.isEmpty()) {
+        m_grid.setText(row, column, shown);
+        return false;
+    }
+    shown = typed;
     m_grid.setText(row, AmountColumn, BillTexts::money(amount, precision));
-    m_total = m_total - oldAmount;
-    m_total = m_total + amount;
+    m_total = total;
     writeEditedTotal(precision);
+    return true;
 }
 
 void ResourceList::writeEditedTotal(Precision precision)

@@ -5,6 +5,9 @@
 #include "listline.h"
 
 #include <QList>
+#include <QString>
+
+#include <utility>
 
 class Grid;
 class GridTextMeasure;
@@ -36,7 +39,11 @@ public:
 
     // The user ended an edit of a cell; the grid already holds the typed text.
     // Only data rows react. Returns whether the row was recomputed or restored.
+    // A typed quantity or price that no float holds, or whose amount or list
+    // total would not, is refused: the cell gets back its earlier text and
+    // refusal() says why until the next edit.
     bool onCellEdited(int row, int column, Precision precision);
+    const QString &refusal() const { return m_refusal; }
 
     // Sets one rate on every line (profit, or loss on the material list) and rewrites the rows.
     void applyRate(RateKind kind, float rate, Precision precision);
@@ -48,7 +55,7 @@ private:
     void writeRow(int index, Precision precision);
     void writeNumbers(int index, Precision precision);
     void styleRow(int row);
-    void recompute(int row, Precision precision);
+    bool recompute(int row, int column, Precision precision);
     void writeEditedTotal(Precision precision);
     float sumOfAmounts() const;
 
@@ -56,5 +63,8 @@ private:
     Grid &m_grid;
     const GridTextMeasure &m_measure;
     QList<ListLine> m_lines;
+    // The quantity and price texts each data row shows, as written or as last taken from the user.
+    QList<std::pair<QString, QString>> m_shownNumbers;
     float m_total = 0.0f;
+    QString m_refusal;
 };

@@ -70,6 +70,7 @@ void MainPanes::editResources(int estimateIndex)
     if (estimateIndex < 0 || estimateIndex >= rows.size() || !rows.at(estimateIndex).isConstruct())
         return;
     CEditItemRoomDlg editor(rows.at(estimateIndex).item, m_window);
+    editor.setEstimateRows(rows, estimateIndex);
     if (editor.exec() == QDialog::Accepted)
         m_operations.repriceAfterResourceEdit(editor.savedItem());
 }

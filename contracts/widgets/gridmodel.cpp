@@ -89,6 +89,7 @@ bool GridModel::setData(const QModelIndex &index, const QVariant &value, int rol
     const int column = index.column();
     if (!m_grid->contains(row, column) || m_grid->locked(row, column))
         return false;
+    m_textBeforeEdit = m_grid->text(row, column);
     m_grid->setText(row, column, value.toString());
     emit cellEdited(row, column);
     return true;

@@ -30,6 +30,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     // An edit of an unlocked cell writes its text into the grid and is reported as cellEdited.
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    // The text the cell of the last reported edit held before it, for a window that refuses the edit.
+    const QString &textBeforeEdit() const { return m_textBeforeEdit; }
 
     // The decoded picture of an image-list entry; null when the key is unknown or undecodable.
     QImage image(const QString &key) const;
@@ -45,6 +47,7 @@ private:
     QFont fontOf(int row, int column) const;
 
     QPointer<Grid> m_grid;
+    QString m_textBeforeEdit;
     mutable QHash<QString, QImage> m_images;
     // Building a font with its fallbacks is dear and a table uses only a few.
     mutable QHash<QString, QFont> m_fonts;

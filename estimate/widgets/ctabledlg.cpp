@@ -13,6 +13,7 @@
 #include <QAbstractItemDelegate>
 #include <QFrame>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace {
@@ -75,7 +76,9 @@ void CTableDlg::connectView()
 {
     connect(m_view, &GridView::cellEdited, this, [this](int row, int column) {
         emit closeFloatingMenuRequested();
-        m_table.editCell(row, column);
+        const QString refusal = m_table.editCell(row, column);
+        if (!refusal.isEmpty())
+            QMessageBox::warning(this, QStringLiteral("提示"), refusal);
     });
     connect(m_view, &GridView::cellClicked, this,
             [this](int, int, bool insideCell) { onCellClicked(insideCell); });

@@ -4,11 +4,14 @@
 #include "kindmenu.h"
 
 #include "contracts/widgets/celleditorkeys.h"
+#include "contracts/widgets/gridmodel.h"
 #include "contracts/widgets/gridview.h"
+#include "library/itemeditcheck.h"
 #include "library/resourceeditor.h"
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace {
@@ -74,6 +77,9 @@ void CEditItemRoomDlg::createControls()
     new CellEditorKeys(m_lineView, keysFor(ItemEditGrids::Pane::Lines));
     connect(m_lineView, &GridView::cellClicked, this,
             [this](int row, int column) { lineCellClicked(row, column); });
+    for (GridView *view : {m_itemView, m_lineView})
+        connect(view, &GridView::cellEdited, this,
+                [this, view](int row, int column) { checkCellEdit(view, row, column); });
     connect(m_save, &QPushButton::clicked, this, &CEditItemRoomDlg::onSave);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -83,9 +89,30 @@ void CEditItemRoomDlg::lineCellClicked(int row, int column)
     KindMenu::lineCellClicked(m_lineView, m_grids, row, column, false);
 }
 
+void CEditItemRoomDlg::setEstimateRows(const QList<EstimateRow> &rows, int index)
+{
+    m_rows = rows;
+    m_index = index;
+}
+
+void CEditItemRoomDlg::checkCellEdit(GridView *view, int row, int column)
+{
+    const QString why =
+        ItemEditCheck::cellEdited(m_grids, *view->grid(), row, column, view->gridModel()->textBeforeEdit());
+    if (!why.isEmpty())
+        QMessageBox::warning(this, windowTitle(), why);
+}
+
 void CEditItemRoomDlg::onSave()
 {
-    m_saved = ResourceEditor::save(m_item, m_grids.read());
+    const ItemEdit edit = m_grids.read();
+    const ConstructItem saved = ResourceEditor::save(m_item, edit);
+    const QString why = ResourceEditor::refusal(edit, saved, m_rows, m_index);
+    if (!why.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), why);
+        return;
+    }
+    m_saved = saved;
     accept();
 }
 

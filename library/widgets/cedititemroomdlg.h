@@ -25,6 +25,10 @@ public:
     CEditItemRoomDlg(const ConstructItem &item, QWidget *parent);
     ~CEditItemRoomDlg() override;
 
+    // The estimate the item stands in at row `index`: "保存" refuses an edit
+    // that would take its amounts or sums beyond the float range.
+    void setEstimateRows(const QList<EstimateRow> &rows, int index);
+
     // The item with the edit read back; valid once the dialog was accepted.
     const ConstructItem &savedItem() const { return m_saved; }
 
@@ -43,9 +47,12 @@ protected:
 private:
     void createControls();
     void onSave();
+    void checkCellEdit(GridView *view, int row, int column);
 
     ConstructItem m_item;
     ConstructItem m_saved;
+    QList<EstimateRow> m_rows;
+    int m_index = -1;
     Grid m_itemGrid;
     Grid m_lineGrid;
     ItemEditGrids m_grids;

@@ -4,14 +4,17 @@
 #include "kindmenu.h"
 #include "libraryicons.h"
 
+#include "contracts/widgets/gridmodel.h"
 #include "contracts/widgets/gridview.h"
 #include "estimate/prompter.h"
+#include "library/itemeditcheck.h"
 #include "library/librarytree.h"
 #include "library/quotalibrary.h"
 #include "library/templateslots.h"
 
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -109,6 +112,8 @@ void CEditTempItemDlg::connectControls()
     connect(m_itemView, &GridView::cellEdited, this, &CEditTempItemDlg::itemCellEdited);
     connect(m_lineView, &GridView::cellClicked, this,
             [this](int row, int column) { lineCellClicked(row, column); });
+    connect(m_lineView, &GridView::cellEdited, this,
+            [this](int row, int column) { refuseCellEdit(m_lineView, row, column); });
     connect(m_ok, &QPushButton::clicked, this, &CEditTempItemDlg::onOk);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -188,8 +193,24 @@ void CEditTempItemDlg::itemCellClicked(int row, int column)
     }
 }
 
+// A text the template file would misread, or a number beyond float range,
+// is refused where it is typed: the cell keeps its earlier text.
+bool CEditTempItemDlg::refuseCellEdit(GridView *view, int row, int column)
+{
+    const QString why =
+        ItemEditCheck::cellEdited(m_grids, *view->grid(), row, column, view->gridModel()->textBeforeEdit());
+    if (why.isEmpty())
+        return false;
+    QMessageBox::warning(this, windowTitle(), why);
+    return true;
+}
+
 void CEditTempItemDlg::itemCellEdited(int row, int column)
 {
+    if (refuseCellEdit(m_itemView, row, column)) {
+        m_nameClicked = false;
+        return;
+    }
     if (row != 1 || column != 2 || !m_nameClicked)
         return;
     m_nameClicked = false;
@@ -220,6 +241,11 @@ void CEditTempItemDlg::lineCellClicked(int row, int column)
 
 void CEditTempItemDlg::onOk()
 {
+    const QString why = m_grids.read().refusal();
+    if (!why.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), why);
+        return;
+    }
     m_editor.edit() = m_grids.read();
     m_outcome = m_editor.ok(m_library, m_libraryTree, m_choice);
     accept();

@@ -61,6 +61,7 @@ public:
     void deleteNode(int node);
     // The grids' clicks and edits, as the views report them.
     void itemCellClicked(int row, int column);
+    bool refuseCellEdit(GridView *view, int row, int column);
     void itemCellEdited(int row, int column);
     void lineCellClicked(int row, int column);
 

@@ -7,6 +7,7 @@
 
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace {
@@ -94,10 +95,13 @@ void CDetailListDlg::connectView(int list)
 void CDetailListDlg::onCellEdited(int list, int row, int column)
 {
     emit closeFloatingMenuRequested();
+    QString refusal;
     if (list == BillLists::BillOfQuantities)
-        m_lists.onBillCellEdited(m_table, row, column, isVisible());
-    else
-        m_lists.onResourceCellEdited(list, row, column, m_table.estimate(), isVisible());
+        refusal = m_lists.onBillCellEdited(m_table, row, column, isVisible()).refusal;
+    else if (m_lists.onResourceCellEdited(list, row, column, m_table.estimate(), isVisible()))
+        refusal = m_lists.resourceRefusal(list);
+    if (!refusal.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("提示"), refusal);
 }
 
 void CDetailListDlg::showInMainWindow(int clientWidth, int clientHeight, int list)

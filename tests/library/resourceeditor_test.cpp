@@ -99,6 +99,15 @@ TEST(ItemEditTest, RefusesTextsTheFilesMisreadAndNumbersBeyondFloat)
         {"line quantity beyond float",
          [](ItemEdit &e) { e.lines[0].num = NumberCell::typed(QStringLiteral("-2e40")); },
          "第1行用量：数值“-2e40”超出范围"},
+        {"line amount beyond float",
+         [](ItemEdit &e) {
+             e.lines[0].price = NumberCell::typed(QStringLiteral("3e38"));
+             e.lines[0].num = NumberCell::typed(QStringLiteral("10"));
+         },
+         "第1行用量：数值“10”使金额或合计超出范围"},
+        {"price too large for the item's sums",
+         [](ItemEdit &e) { e.labour = NumberCell::typed(QStringLiteral("1e38")); },
+         "价格或用量过大，金额或合计超出范围"},
     };
     for (const EditorRefusal &c : cases) {
         ItemEdit edit = ResourceEditor::show(estimateItem());

@@ -230,6 +230,57 @@ TEST_F(ResourceListTest, TypedQuantityRecomputesAndOtherCellsStayAsTyped)
     EXPECT_EQ(cell(7, 5), QString());
 }
 
+struct TypedNumber {
+    int row;
+    int column;
+    const char *typed;
+    const char *refusal; // empty: taken
+};
+
+// A typed quantity or price that no float holds, or whose amount or list total
+// would not, is refused: the cell shows its earlier text, the amount and total stay.
+TEST_F(ResourceListTest, TypedNumbersBeyondFloatAreRefused)
+{
+    const TypedNumber steps[] = {
+        {6, 5, "1e39", "数量：数值“1e39”超出范围"},
+        {6, 6, "-1e39", "单价：数值“-1e39”超出范围"},
+        {6, 5, "3e38", "数量：数值“3e38”使金额或合计超出范围"},
+        {6, 5, "4", ""},
+        {7, 5, "1.6e38", ""},
+        {6, 5, "1e37", "数量：数值“1e37”使金额或合计超出范围"},
+        {6, 6, "5e38", "单价：数值“5e38”超出范围"},
+    };
+    list.build(
+        {room(), construct({1.0f,
+                            0,
+                            0,
+                            0,
+                            0,
+                            {resource("砖", "B", "块", 10.0f, 3.0f), resource("瓦", "W", "片", 2.0f, 5.0f)},
+                            {}})},
+        2);
+    for (const TypedNumber &s : steps) {
+        const QString before = cell(s.row, s.column);
+        const QString amount = cell(s.row, 7);
+        const QString total = totalText();
+        grid.setText(s.row, s.column, QString::fromUtf8(s.typed));
+        EXPECT_TRUE(list.onCellEdited(s.row, s.column, 2)) << s.typed;
+        EXPECT_EQ(list.refusal(), QString::fromUtf8(s.refusal)) << s.typed;
+        if (list.refusal().isEmpty()) {
+            EXPECT_EQ(cell(s.row, s.column), QString::fromUtf8(s.typed));
+            continue;
+        }
+        EXPECT_EQ(cell(s.row, s.column), before) << s.typed;
+        EXPECT_EQ(cell(s.row, 7), amount) << s.typed;
+        EXPECT_EQ(totalText(), total) << s.typed;
+    }
+    // The earlier accepted text is what a refusal brings back, and no shown number is infinite.
+    EXPECT_EQ(cell(6, 5), QStringLiteral("4"));
+    for (int row : {6, 7})
+        EXPECT_FALSE(cell(row, 7).contains(QLatin1String("inf"))) << row;
+    EXPECT_FALSE(totalText().contains(QLatin1String("inf")));
+}
+
 TEST_F(ResourceListTest, RebuildDiscardsEdits)
 {
     const QList<EstimateRow> rows{room(), construct({1.0f, 0, 0, 0, 0, {Sand, Stone}, {}})};

@@ -5,10 +5,15 @@
 #include "contracts/widgets/gridview.h"
 #include "estimate/budgettable.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QSignalSpy>
+#include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -49,6 +54,68 @@ TEST_F(ListPaneTest, StaleMaterialListIsRebuiltThroughTheMainWindow)
     EXPECT_FALSE(pane.gridView(BillLists::MaterialList)->isHidden());
 }
 
+// The text of the warning a step shows, after pressing its OK; empty when none showed.
+QString warningShownBy(const std::function<void()> &step)
+{
+    QString shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&shown] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        }
+    });
+    poll.start(10);
+    step();
+    return shown;
+}
+
+// Numbers whose amounts or totals would leave the float range are refused in
+// every grid they are typed in: a warning shows and the cell keeps its value.
+TEST_F(ListPaneTest, NumbersThatWouldOverflowAreRefusedInTheTableTheBillAndTheLists)
+{
+    ConstructItem huge = estimate.rows().at(1).item;
+    huge.brand.num = 1e33f;
+    ASSERT_TRUE(doc.replaceItem(1, huge).applied);
+    const float total = estimate.totals().projectTotal;
+    const int tableRow = BudgetTable::TableHeaderRows + 1;
+    QAbstractItemModel *tableModel = table->gridView()->model();
+    const QString price = tableModel->index(tableRow, 9).data().toString();
+    EXPECT_EQ(
+        warningShownBy([&] { tableModel->setData(tableModel->index(tableRow, 9), QStringLiteral("99999")); }),
+        QStringLiteral("材料单价：数值“99999”使金额或合计超出范围"));
+    EXPECT_EQ(tableModel->index(tableRow, 9).data().toString(), price);
+
+    pane.showInMainWindow(1250, 819, BillLists::BillOfQuantities);
+    QAbstractItemModel *billModel = pane.gridView(BillLists::BillOfQuantities)->model();
+    const int billRow = BudgetTable::BillHeaderRows + 1;
+    EXPECT_EQ(
+        warningShownBy([&] { billModel->setData(billModel->index(billRow, 11), QStringLiteral("50000")); }),
+        QStringLiteral("人工单价：数值“50000”使金额或合计超出范围"));
+    EXPECT_EQ(billModel->index(billRow, 11).data().toString(),
+              tableModel->index(tableRow, 11).data().toString());
+    EXPECT_EQ(estimate.totals().projectTotal, total);
+
+    huge.brand.num = 1.0f;
+    ASSERT_TRUE(doc.replaceItem(1, huge).applied);
+    pane.showInMainWindow(1250, 819, BillLists::MaterialList);
+    pane.buildMaterialList();
+    pane.showInMainWindow(1250, 819, BillLists::MaterialList);
+    QAbstractItemModel *materialModel = pane.gridView(BillLists::MaterialList)->model();
+    const QString quantity = materialModel->index(6, 5).data().toString();
+    EXPECT_EQ(
+        warningShownBy([&] { materialModel->setData(materialModel->index(6, 5), QStringLiteral("1e39")); }),
+        QStringLiteral("数量：数值“1e39”超出范围"));
+    EXPECT_EQ(materialModel->index(6, 5).data().toString(), quantity);
+    EXPECT_FALSE(
+        lists.materialGrid().text(lists.materialGrid().rowCount() - 2, 1).contains(QLatin1String("inf")));
+    // An ordinary number is taken without a word.
+    EXPECT_EQ(
+        warningShownBy([&] { materialModel->setData(materialModel->index(6, 5), QStringLiteral("3")); }),
+        QString());
+    EXPECT_EQ(materialModel->index(6, 5).data().toString(), QStringLiteral("3"));
+}
+
 // In an open cell editor the keys do what they do without one: Tab and Enter make the
 // list's own move once, Escape leaves the editor as it is.
 TEST_F(ListPaneTest, KeysInAListCellEditorFollowTheListsMoves)
@@ -86,9 +153,10 @@ TEST_F(ListPaneTest, MachineListKeepsOnlyItsNavigationAndExportButtons)
     }
     shownButtons.sort();
     // 辅材, 上一步, Excel, the menu of the other exports and the PDF export.
-    EXPECT_EQ(shownButtons, (QStringList{QStringLiteral("BackButton"), QStringLiteral("ExcelButton"),
-                                         QStringLiteral("ExportMenuButton"), QStringLiteral("MachinelList_Button"),
-                                         QStringLiteral("PdfButton")}));
+    EXPECT_EQ(shownButtons,
+              (QStringList{QStringLiteral("BackButton"), QStringLiteral("ExcelButton"),
+                           QStringLiteral("ExportMenuButton"), QStringLiteral("MachinelList_Button"),
+                           QStringLiteral("PdfButton")}));
     EXPECT_TRUE(pane.excelButton()->isEnabled());
     // Purchase is not there yet: its button cannot be pressed.
     EXPECT_FALSE(pane.findChild<QPushButton *>(QStringLiteral("PurchaseButton"))->isEnabled());

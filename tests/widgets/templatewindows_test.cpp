@@ -29,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -38,6 +39,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <deque>
 #include <functional>
 
@@ -644,6 +646,80 @@ TEST_F(TemplateWindowsTest, TabAndEnterInTheResourceEditorMoveInTheGridTypedIn)
     EXPECT_EQ(after.itemName, QStringLiteral("精铺草坪"));
     EXPECT_EQ(after.brand.materials.at(0).name, QStringLiteral("改良草皮"));
     EXPECT_EQ(after.brand.materials.at(0).price, 88.0f);
+}
+
+Prompts::Answer warningWith(const QString &text)
+{
+    return answerWith<QMessageBox>([text](QMessageBox *box) {
+        EXPECT_EQ(box->text(), text);
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+}
+
+// Typed texts the files would misread and numbers whose amounts leave the
+// float range are refused in the cell, with a message; the cell keeps its text.
+TEST_F(TemplateWindowsTest, TheResourceEditorRefusesWhatItCouldNotSave)
+{
+    openProject();
+    GridView *table = m_window->panes().table()->gridView();
+    int index = 0;
+    for (const EstimateRow &r : m_context->estimate().rows()) {
+        if (r.isConstruct() && !r.item.brand.materials.isEmpty())
+            break;
+        ++index;
+    }
+    ASSERT_LT(index, m_context->estimate().rowCount());
+    const int row = index + BudgetTable::TableHeaderRows;
+    const ConstructItem before = m_context->estimate().rows().at(index).item;
+    QStringList kept;
+    m_answers.expect(answerWith<CEditItemRoomDlg>([&](CEditItemRoomDlg *editor) {
+        const QString name = editor->lineGrid().text(2, 1);
+        const QString num = editor->lineGrid().text(2, 5);
+        const QString price = editor->lineGrid().text(2, 4);
+        edit(editor->lineView(), 2, 4, QStringLiteral("1e39"));
+        kept << editor->lineGrid().text(2, 4);
+        edit(editor->lineView(), 2, 4, QStringLiteral("10"));
+        edit(editor->lineView(), 2, 5, QStringLiteral("1e38"));
+        kept << editor->lineGrid().text(2, 5);
+        edit(editor->lineView(), 2, 1, QStringLiteral("细沙 num="));
+        kept << editor->lineGrid().text(2, 1);
+        EXPECT_EQ(kept, (QStringList{price, num, name}));
+        QTest::mouseClick(editor->saveButton(), Qt::LeftButton);
+    }));
+    m_answers.expect(warningWith(QStringLiteral("第1行单价：数值“1e39”超出范围")));
+    m_answers.expect(warningWith(QStringLiteral("第1行用量：数值“1e38”使金额或合计超出范围")));
+    m_answers.expect(warningWith(QStringLiteral("第1行名称：不能含有“num=”（文件读回时会读错）")));
+    clickCell(table, row, BudgetTable::OperationColumn);
+    pause();
+    choose({QStringLiteral("编辑")});
+    finish("refused resource edits");
+    const ConstructItem &after = m_context->estimate().rows().at(index).item;
+    EXPECT_EQ(after.brand.materials.at(0).name, before.brand.materials.at(0).name);
+    EXPECT_EQ(after.brand.materials.at(0).num, before.brand.materials.at(0).num);
+    EXPECT_EQ(after.brand.materials.at(0).price, 10.0f);
+    EXPECT_TRUE(std::isfinite(m_context->estimate().totals().projectTotal));
+}
+
+TEST_F(TemplateWindowsTest, TheTemplateEditorRefusesNumbersBeyondFloatWhereTyped)
+{
+    const QString path = openCopyOfTheLibrary();
+    const QuotaItem second = m_context->library().items().at(1);
+    const int newLineRow = int(second.brand.materials.size() + second.brand.machines.size()) + 2;
+    m_answers.expect(answerWith<CEditTempItemDlg>([&](CEditTempItemDlg *editor) {
+        edit(editor->lineView(), newLineRow, 1, QStringLiteral("细沙"));
+        const QString price = editor->lineGrid().text(newLineRow, 4);
+        edit(editor->lineView(), newLineRow, 4, QStringLiteral("1e39"));
+        EXPECT_EQ(editor->lineGrid().text(newLineRow, 4), price);
+        edit(editor->lineView(), newLineRow, 4, QStringLiteral("7.5"));
+        QTest::mouseClick(editor->okButton(), Qt::LeftButton);
+    }));
+    m_answers.expect(warningWith(QStringLiteral("第%1行单价：数值“1e39”超出范围").arg(newLineRow - 1)));
+    toolbar(CommandId::EditTemplate);
+    finish("refused template edit");
+    QuotaLibrary written;
+    ASSERT_TRUE(written.LoadTemplate(path, MainLibrary));
+    EXPECT_EQ(written.items().at(1).brand.materials.last().name, QStringLiteral("细沙"));
+    EXPECT_EQ(written.items().at(1).brand.materials.last().price, 7.5f);
 }
 
 TEST_F(TemplateWindowsTest, ACancelledImportLeavesTheLibraryAndAFinishedOneOpensTheTemplate)

@@ -141,6 +141,10 @@ void CTableDlg::selectRoom(int roomIndex)
 {
     m_table.shared().selectedRoomIndex = roomIndex;
     m_table.selectRoom(roomIndex);
+    // The room's row comes up to the top, its items under it, also when it was the active row already.
+    const int row = m_table.table().activeRow();
+    if (row >= 0)
+        m_view->scrollTo(m_view->model()->index(row, 1), QAbstractItemView::PositionAtTop);
 }
 
 void CTableDlg::createRoom()

@@ -370,6 +370,8 @@ TEST_F(NewUserTest, AddedItemIsScrolledIntoViewAndHighlighted)
 
 TEST_F(NewUserTest, RoomsTreeMarksTheReceivingRoomAndAClickScrollsTheTableToIt)
 {
+    // Rows as high as the program makes them, so that the rooms lie far apart.
+    m_context->setTextMeasure(&m_measure);
     openProject(SampleProject);
     m_window->showTable();
     QTest::qWait(40);
@@ -387,7 +389,16 @@ TEST_F(NewUserTest, RoomsTreeMarksTheReceivingRoomAndAClickScrollsTheTableToIt)
         EXPECT_TRUE(m_context->estimate().rows().at(roomRow - BudgetTable::TableHeaderRows).isRoom());
         const QRect cell = view->visualRect(view->model()->index(roomRow, 4));
         EXPECT_TRUE(view->viewport()->rect().intersects(cell)) << ordinal << " row " << roomRow;
+        // The room heads the view, with its first item under it in sight.
+        const QRect item = view->visualRect(view->model()->index(roomRow + 1, 4));
+        EXPECT_TRUE(view->viewport()->rect().contains(item.topLeft())) << ordinal << " row " << roomRow;
     }
+    // A click on the room that holds the active row brings it back into sight too.
+    view->scrollToTop();
+    clickNode(rooms, rooms->topLevelItem(last));
+    const int roomRow = m_context->tableGrid().activeRow();
+    const QRect cell = view->visualRect(view->model()->index(roomRow, 4));
+    EXPECT_TRUE(view->viewport()->rect().intersects(cell)) << "row " << roomRow;
     // The marked room is the one that gets the next double-clicked item.
     QTreeWidget *library = m_window->panes().left()->libraryTree();
     doubleClickNode(library, nodeNamed(library, QStringLiteral("土方工程")));

@@ -86,7 +86,7 @@ EstimateChange Estimate::insertItem(int requestedIndex, const ConstructItem &ite
     BrandData inserted = item.brand;
     Pricing::applyRatesOnInsert(inserted, rates, document.pendingOperation);
     // An item whose amounts would take the project's sums beyond float range stays out.
-    if (place.index < 0 || !ProjectBound::fitsWithAdded(m_rows, inserted)) {
+    if (place.index < 0 || !boundAdmits(inserted)) {
         m_idle = wasIdle;
         return {};
     }
@@ -120,9 +120,23 @@ void Estimate::insertRow(const InsertPlace &place, const ConstructItem &item, co
     refreshTotals();
 }
 
+bool Estimate::boundAdmits(const BrandData &brand)
+{
+    if (!m_insertBound) {
+        ProjectBound bound;
+        for (const EstimateRow &row : m_rows) {
+            if (row.isConstruct() && !bound.add(row.item.brand))
+                return false;
+        }
+        m_insertBound = bound;
+    }
+    return m_insertBound->add(brand);
+}
+
 void Estimate::appendRoomWithItems(const RoomData &room, const QList<ConstructItem> &items,
                                    const RateSettings &rates, DocumentState &document)
 {
+    m_insertBound.reset();
     appendRoom(room);
     CategoryRuns runs;
     runs.startRoom(rowCount() - 1);
@@ -138,6 +152,7 @@ void Estimate::appendRoomWithItems(const RoomData &room, const QList<ConstructIt
 
 CellEdit Estimate::editCell(int index, int column, const QString &text)
 {
+    m_insertBound.reset();
     using namespace CellText;
     CellEdit edit;
     if (!m_idle || !isValid(index) || !m_rows[index].isConstruct())
@@ -184,6 +199,7 @@ CellEdit Estimate::editCell(int index, int column, const QString &text)
 
 EstimateChange Estimate::repriceItem(int index, const ConstructItem &edited)
 {
+    m_insertBound.reset();
     if (!isValid(index) || !m_rows[index].isConstruct() ||
         !ProjectBound::fitsWith(m_rows, index, edited.brand))
         return {};
@@ -208,6 +224,7 @@ EstimateChange Estimate::repriceItem(int index, const ConstructItem &edited)
 
 EstimateChange Estimate::removeRow(int index)
 {
+    m_insertBound.reset();
     if (!isValid(index))
         return {};
     if (m_rows[index].isRoom())
@@ -276,6 +293,7 @@ void Estimate::noteRenumbering(int index, const QString &kind, bool headRemoved,
 
 EstimateChange Estimate::restore(const RowRestore &restore)
 {
+    m_insertBound.reset();
     m_idle = false;
     EstimateChange change;
     change.applied = true;
@@ -349,6 +367,7 @@ void Estimate::zeroTotalsIfNotPositive()
 
 EstimateChange Estimate::applyRateToAll(RateKind kind, const RateSettings &rates)
 {
+    m_insertBound.reset();
     const bool enabled = kind == RateKind::Profit ? rates.profitEnabled
                          : kind == RateKind::Loss ? rates.lossEnabled
                                                   : rates.taxEnabled;
@@ -436,6 +455,7 @@ QString Estimate::summaryLine() const
 
 void Estimate::clear()
 {
+    m_insertBound.reset();
     m_rows.clear();
     m_totals = ProjectTotals{};
 }

@@ -3,11 +3,14 @@
 #include "documentstate.h"
 #include "estimatechange.h"
 #include "estimaterecords.h"
+#include "projectbound.h"
 #include "pricing.h"
 #include "rowrestore.h"
 
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 // Where an item goes: the room that receives it, the first row of its
 // category group (-1 when the room has none) and the insertion index.
@@ -102,9 +105,14 @@ private:
     void noteRenumbering(int index, const QString &kind, bool headRemoved, EstimateChange &change) const;
     void repriceRoomWithRate(int room, RateKind kind, const RateSettings &rates, EstimateChange &change);
     void zeroTotalsIfNotPositive();
+    // Adds the item to the kept bound when the project stays within it.
+    bool boundAdmits(const BrandData &brand);
 
     QList<EstimateRow> m_rows;
     ProjectTotals m_totals;
     Precision m_precision = 2;
     bool m_idle = false;
+    // The bound of the items as they stand, kept up while only inserts follow one another
+    // (reading a project inserts item after item); any other change drops it.
+    std::optional<ProjectBound> m_insertBound;
 };

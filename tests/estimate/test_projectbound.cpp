@@ -168,6 +168,27 @@ TEST_F(OverflowingEdit, AnItemThatWouldOverflowTheSumsIsNotInserted)
             .applied);
 }
 
+// Item after item, as a project is read: the bound kept between inserts refuses exactly
+// where the whole rows would, and a deletion makes room again.
+TEST_F(OverflowingEdit, InsertsInARowAreBoundLikeTheWholeProject)
+{
+    DocumentState document;
+    const ConstructItem big = item(QStringLiteral("A"), QStringLiteral("big"), plain(1e36f, 1));
+    int inserted = 0;
+    for (; inserted < 200; ++inserted) {
+        const bool fits = ProjectBound::fitsWithAdded(m_estimate.rows(), big.brand);
+        const bool applied = m_estimate.insertItem(1, big, {}, document).applied;
+        ASSERT_EQ(applied, fits) << inserted;
+        if (!applied)
+            break;
+    }
+    ASSERT_GT(inserted, 0);
+    ASSERT_LT(inserted, 200) << "the bound never refused";
+    EXPECT_FALSE(m_estimate.insertItem(1, big, {}, document).applied);
+    ASSERT_TRUE(m_estimate.removeRow(2).applied);
+    EXPECT_TRUE(m_estimate.insertItem(1, big, {}, document).applied);
+}
+
 TEST_F(OverflowingEdit, AResourceEditThatWouldOverflowIsNotApplied)
 {
     ConstructItem edited = m_estimate.rows()[1].item;

@@ -371,7 +371,7 @@ EstimateChange Estimate::applyRateToAll(RateKind kind, const RateSettings &rates
     const bool enabled = kind == RateKind::Profit ? rates.profitEnabled
                          : kind == RateKind::Loss ? rates.lossEnabled
                                                   : rates.taxEnabled;
-    if (!enabled)
+    if (!enabled || !rateFits(kind, rates))
         return {};
     m_idle = false;
     EstimateChange change;
@@ -390,6 +390,20 @@ EstimateChange Estimate::applyRateToAll(RateKind kind, const RateSettings &rates
     refreshTotals();
     m_idle = true;
     return change;
+}
+
+bool Estimate::rateFits(RateKind kind, const RateSettings &rates) const
+{
+    ProjectBound bound;
+    for (const EstimateRow &row : m_rows) {
+        if (!row.isConstruct())
+            continue;
+        BrandData brand = row.item.brand;
+        Pricing::setRate(brand, kind, rates);
+        if (!bound.add(brand))
+            return false;
+    }
+    return true;
 }
 
 void Estimate::repriceRoomWithRate(int room, RateKind kind, const RateSettings &rates, EstimateChange &change)

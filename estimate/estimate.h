@@ -71,6 +71,9 @@ public:
 
     // Sets one project rate on every item and rebuilds the sums; refused unless the rate's flag is set.
     EstimateChange applyRateToAll(RateKind kind, const RateSettings &rates);
+    // Whether every item priced with this rate keeps the project's sums within float range;
+    // applyRateToAll refuses a rate that does not.
+    bool rateFits(RateKind kind, const RateSettings &rates) const;
 
     // Changes the shown decimals; no stored value changes. Refused outside 0-2.
     EstimateChange setPrecision(Precision precision);

@@ -5,6 +5,7 @@
 
 #include "app/appcontext.h"
 
+#include <QMessageBox>
 #include <QWidget>
 
 SettingsActions::SettingsActions(AppContext &context, QWidget *window, TableShown tableShown)
@@ -29,10 +30,17 @@ SettingsMenu::State SettingsActions::menuState() const
 void SettingsActions::setProjectRate(RateKind kind)
 {
     RateSettings &rates = m_context.settings().rates;
+    const RateSettings before = rates;
     CTemp_Information dialog(kind, rates, m_window);
     dialog.exec();
     const RateDialogLogic &logic = dialog.ratePage()->logic();
     BudgetTable &table = m_context.budgetTable();
+    if (logic.sentCode() == logic.tableCode() && !m_context.estimate().rateFits(kind, rates)) {
+        // Nothing is applied or stored: the amounts would leave the range a number can hold.
+        rates = before;
+        QMessageBox::warning(m_window, QStringLiteral("提示"), QStringLiteral("该费率使金额或合计超出范围，未应用。"));
+        return;
+    }
     if (logic.sentCode() == logic.tableCode()) {
         const int billCode = table.applyProjectRate(kind);
         if (billCode >= 0)

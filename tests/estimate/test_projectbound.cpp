@@ -189,6 +189,21 @@ TEST_F(OverflowingEdit, InsertsInARowAreBoundLikeTheWholeProject)
     EXPECT_TRUE(m_estimate.insertItem(1, big, {}, document).applied);
 }
 
+TEST_F(OverflowingEdit, ARateThatWouldOverflowTheSumsIsNotApplied)
+{
+    RateSettings rates;
+    rates.profitEnabled = true;
+    rates.mainProfit = rates.auxiProfit = rates.laborProfit = QStringLiteral("99999999");
+    const QList<EstimateRow> before = m_estimate.rows();
+    EXPECT_FALSE(m_estimate.rateFits(RateKind::Profit, rates));
+    EXPECT_FALSE(m_estimate.applyRateToAll(RateKind::Profit, rates).applied);
+    EXPECT_TRUE(m_estimate.rows() == before);
+    rates.mainProfit = rates.auxiProfit = rates.laborProfit = QStringLiteral("10");
+    EXPECT_TRUE(m_estimate.rateFits(RateKind::Profit, rates));
+    EXPECT_TRUE(m_estimate.applyRateToAll(RateKind::Profit, rates).applied);
+    EXPECT_TRUE(std::isfinite(m_estimate.totals().projectTotal));
+}
+
 TEST_F(OverflowingEdit, AResourceEditThatWouldOverflowIsNotApplied)
 {
     ConstructItem edited = m_estimate.rows()[1].item;

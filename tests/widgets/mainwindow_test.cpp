@@ -29,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QRegularExpression>
@@ -174,6 +175,86 @@ TEST_F(MainWindowTest, ProfitRateSetThroughBothStepsReachesEveryItem)
         EXPECT_FLOAT_EQ(row.item.brand.laborprofit, 0.1f);
     }
     EXPECT_GT(items, 0);
+}
+
+TEST_F(MainWindowTest, AProfitRateThatWouldOverflowTheAmountsIsRefusedWithANoticeAndNotStored)
+{
+    // A project whose amounts are large but in range: a profit of 99999999 % would carry them past what a
+    // number can hold.
+    QFile sample(SampleProject);
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    QByteArray bytes = sample.readAll();
+    ASSERT_TRUE(bytes.contains("num=\"120.000\""));
+    bytes.replace("num=\"120.000\"", "num=\"1e32\"");
+    const QString path = m_documents.filePath(QStringLiteral("large.gzj"));
+    QFile large(path);
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly));
+    ASSERT_EQ(large.write(bytes), bytes.size());
+    large.close();
+    openProject(path);
+    ASSERT_GT(m_context->estimate().rowCount(), 1);
+
+    const QStringList tableBefore = tableTexts(m_context->tableGrid());
+    const QString profitBefore = m_context->settings().rates.mainProfit;
+    const bool enabledBefore = m_context->settings().rates.profitEnabled;
+    QList<float> profitsBefore;
+    for (const EstimateRow &row : m_context->estimate().rows())
+        profitsBefore.append(row.isConstruct() ? row.item.brand.materialprofit : -1.0f);
+    const QByteArray settingsBefore = [this] {
+        QFile file(m_context->folders().settingsFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+
+    QString noticeTitle;
+    QString noticeText;
+    onNextModal([&noticeTitle, &noticeText](QWidget *modal) {
+        auto *page = modal->findChild<RatePage *>();
+        ASSERT_NE(page, nullptr);
+        page->edit()->setText(QStringLiteral("99999999%"));
+        page->okButton()->click();
+        page->okButton()->click();
+        // The notice comes once the rate dialog has closed.
+        auto *poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [poll, &noticeTitle, &noticeText] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            noticeTitle = box->windowTitle();
+            noticeText = box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        poll->start(10);
+    });
+    actionNamed(openSettingsMenu(), QStringLiteral("设置利润"))->trigger();
+
+    EXPECT_EQ(noticeTitle, QStringLiteral("提示"));
+    EXPECT_EQ(noticeText, QStringLiteral("该费率使金额或合计超出范围，未应用。"));
+    EXPECT_EQ(m_context->settings().rates.mainProfit, profitBefore);
+    EXPECT_EQ(m_context->settings().rates.profitEnabled, enabledBefore);
+    QList<float> profitsAfter;
+    for (const EstimateRow &row : m_context->estimate().rows())
+        profitsAfter.append(row.isConstruct() ? row.item.brand.materialprofit : -1.0f);
+    EXPECT_EQ(profitsAfter, profitsBefore);
+    EXPECT_EQ(tableTexts(m_context->tableGrid()), tableBefore);
+    for (const QString &text : tableTexts(m_context->tableGrid()))
+        EXPECT_FALSE(text.contains(QStringLiteral("inf")) || text.contains(QStringLiteral("nan"))) << qPrintable(text);
+    QFile settings(m_context->folders().settingsFile());
+    EXPECT_EQ(settings.open(QIODevice::ReadOnly) ? settings.readAll() : QByteArray(), settingsBefore);
+    EXPECT_FALSE(m_context->document().modified);
+
+    // A rate that fits is still applied afterwards.
+    onNextModal([](QWidget *modal) {
+        auto *page = modal->findChild<RatePage *>();
+        ASSERT_NE(page, nullptr);
+        page->edit()->setText(QStringLiteral("10"));
+        page->okButton()->click();
+        page->okButton()->click();
+    });
+    actionNamed(openSettingsMenu(), QStringLiteral("设置利润"))->trigger();
+    EXPECT_EQ(m_context->settings().rates.mainProfit, QStringLiteral("10"));
+    EXPECT_NE(tableTexts(m_context->tableGrid()), tableBefore);
 }
 
 TEST_F(MainWindowTest, SavedProjectOpensAgainWithTheSameTable)

@@ -3,6 +3,7 @@
 #include "contracts/grid.h"
 #include "estimate/budgettable.h"
 #include "estimate/celltext.h"
+#include "estimate/projectbound.h"
 #include "estimate/prompter.h"
 #include "estimate/roompictures.h"
 #include "estimate/tablesharedstate.h"
@@ -137,7 +138,23 @@ void BM_UndoQuantityEdit(benchmark::State &state)
     benchmark::DoNotOptimize(project.document.estimate().totals().projectTotal);
 }
 
+// The range check every typed number passes: the whole project's bound with one item changed.
+void BM_BoundOfOneEdit(benchmark::State &state)
+{
+    LargeProject project;
+    const QList<EstimateRow> &rows = project.document.estimate().rows();
+    const int index = rows.size() / 2 + 1;
+    BrandData edited = rows.at(index).item.brand;
+    edited.num = 5.0f;
+    bool fits = true;
+    for (auto _ : state)
+        fits = ProjectBound::fitsWith(rows, index, edited) && fits;
+    if (!fits)
+        state.SkipWithError("the benchmark project should fit");
+}
+
 BENCHMARK(BM_EditQuantity)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoQuantityEdit)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BoundOfOneEdit)->Unit(benchmark::kMicrosecond);
 
 } // namespace

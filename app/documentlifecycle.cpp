@@ -77,7 +77,6 @@ void DocumentLifecycle::newProject()
     rates.loss = QStringLiteral("0");
     rates.tax = QStringLiteral("0");
     c.shared().markListsStale();
-    c.shared().roomNames.clear();
 }
 
 DocumentLifecycle::OpenResult DocumentLifecycle::openProject(const QString &path)
@@ -123,8 +122,6 @@ void DocumentLifecycle::applyDocument(const ProjectDocument &document, const QSt
     table.clear();
     table.setPrecision(2);
     c.estimate().setIdle(false);
-    // The room list of the left pane shows this project's rooms only.
-    c.shared().roomNames.clear();
     for (const ProjectRoom &room : document.rooms) {
         if (!m_tablesFilled) {
             fillEstimateOnly(room);
@@ -154,7 +151,6 @@ void DocumentLifecycle::fillEstimateOnly(const ProjectRoom &room)
     AppContext &c = m_context;
     c.estimate().appendRoomWithItems(room.room, room.items, c.settings().rates, c.document());
     c.shared().lastRoomName = room.room.name;
-    c.shared().roomNames.append(room.room.name);
 }
 
 QString DocumentLifecycle::withProjectExtension(const QString &path)

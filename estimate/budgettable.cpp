@@ -371,7 +371,6 @@ void BudgetTable::addRoom(const RoomData &room)
     const int index = m_estimate.rowCount();
     m_doc.appendRoom(room);
     m_shared.lastRoomName = room.name;
-    m_shared.roomNames.append(room.name);
     m_table.setActiveCell(index + TableHeaderRows, 1);
 }
 
@@ -466,8 +465,6 @@ bool BudgetTable::renameRoom(int gridRow)
     const int ordinal = m_estimate.roomOrdinal(index);
     m_shared.selectedRoomIndex = ordinal;
     m_shared.lastRoomName = name;
-    if (ordinal < m_shared.roomNames.size())
-        m_shared.roomNames[ordinal] = name;
     m_doc.renameRoom(index, name);
     return true;
 }

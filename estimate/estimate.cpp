@@ -392,6 +392,16 @@ EstimateChange Estimate::applyRateToAll(RateKind kind, const RateSettings &rates
     return change;
 }
 
+QStringList Estimate::roomNames() const
+{
+    QStringList names;
+    for (const EstimateRow &row : m_rows) {
+        if (row.isRoom())
+            names.append(row.room.name);
+    }
+    return names;
+}
+
 bool Estimate::rateFits(RateKind kind, const RateSettings &rates) const
 {
     ProjectBound bound;

@@ -92,6 +92,8 @@ public:
     int roomEnd(int roomIndex) const;
     // The number of room rows above a row.
     int roomOrdinal(int index) const;
+    // The names of the rooms, top to bottom.
+    QStringList roomNames() const;
     // The first row of a construct row's category group and its number in that group.
     int groupFirstRow(int index) const;
     int itemNumber(int index) const;

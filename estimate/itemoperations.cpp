@@ -204,11 +204,7 @@ bool ItemOperations::deleteRow()
     if (estimate.rows().at(index).isRoom()) {
         if (m_table.prompter().ask(Prompter::AskDeleteRow, QuestionStyle) != Prompter::Yes)
             return false;
-        TableSharedState &shared = m_table.shared();
-        const int ordinal = estimate.roomOrdinal(index);
-        shared.selectedRoomIndex = ordinal;
-        if (ordinal < shared.roomNames.size())
-            shared.roomNames.removeAt(ordinal);
+        m_table.shared().selectedRoomIndex = estimate.roomOrdinal(index);
     }
     m_table.clearHighlight();
     m_table.document().deleteRow(index);

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // State the budget table shares with the other panes: the stale flags of the
-// resource lists, the rooms list of the left pane and the selections handed around.
+// resource lists and the selections handed around. Room names come from the estimate.
 struct TableSharedState {
     bool materialListStale = false;
     bool machineListStale = false;
@@ -18,7 +18,6 @@ struct TableSharedState {
     int selectedRowIndex = -1;
     // Ordinal of the room the left pane selected, renamed or deleted.
     int selectedRoomIndex = -1;
-    QStringList roomNames;
     QString lastRoomName;
 
     void markListsStale()

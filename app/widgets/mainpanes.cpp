@@ -19,7 +19,7 @@ MainPanes::MainPanes(AppContext &context, QWidget *window)
     AppSettings &settings = context.settings();
     m_left = new CItemDlg({context.library(), context.libraryTree(), context.shared(), context.prompter(),
                            settings.templateList, settings.selectedTemplate, settings.currentTemplatePath,
-                           m_customItemCounter},
+                           m_customItemCounter, [&context] { return context.estimate().roomNames(); }},
                           window);
     m_left->setObjectName(QStringLiteral("CItemDlg"));
     m_left->setProposedTemplatePath(context.folders().proposedTemplateFile());
@@ -31,6 +31,7 @@ MainPanes::MainPanes(AppContext &context, QWidget *window)
     connect(&context.estimateDocument(), &EstimateDocument::changed, this, [this](const EstimateChange &change) {
         if (!change.headFields.isEmpty())
             m_form->showFieldTexts();
+        refreshRoomsSoon();
     });
     refreshDocument();
 }
@@ -94,6 +95,21 @@ void MainPanes::markReceivingRoomSoon()
     QTimer::singleShot(0, this, [this] {
         m_roomMarkPending = false;
         m_left->markReceivingRoom(m_context.budgetTable().receivingRoomOrdinal());
+    });
+}
+
+void MainPanes::refreshRoomsSoon()
+{
+    // A project being read changes the estimate with every item: compare once it is done.
+    if (m_roomsRefreshPending)
+        return;
+    m_roomsRefreshPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_roomsRefreshPending = false;
+        if (m_left->shownRoomNames() == m_context.estimate().roomNames())
+            return;
+        m_left->fillRoomsTree();
+        markReceivingRoomSoon();
     });
 }
 

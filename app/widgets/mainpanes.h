@@ -36,6 +36,8 @@ public:
     void refreshDocument();
     // Marks the room that double-clicked items go into, once the current changes are over.
     void markReceivingRoomSoon();
+    // After any change of the project (undo and redo included), once the change is through.
+    void refreshRoomsSoon();
 
 private:
     void createTablePanes(QWidget *window);
@@ -49,6 +51,7 @@ private:
     ItemOperations m_operations;
     int m_customItemCounter = 1;
     bool m_roomMarkPending = false;
+    bool m_roomsRefreshPending = false;
     CItemDlg *m_left = nullptr;
     CAddListDlg *m_form = nullptr;
     CTableDlg *m_table = nullptr;

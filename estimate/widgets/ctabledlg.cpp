@@ -121,9 +121,9 @@ void CTableDlg::resizeEvent(QResizeEvent *event)
 
 template <class Operation> void CTableDlg::keepingRooms(Operation operation)
 {
-    const QStringList before = m_table.shared().roomNames;
+    const QStringList before = m_table.estimate().roomNames();
     operation();
-    if (m_table.shared().roomNames != before)
+    if (m_table.estimate().roomNames() != before)
         emit roomsChanged();
 }
 

@@ -63,6 +63,7 @@ QIcon iconOf(LibraryTree::NodeKind kind)
 
 CItemDlg::CItemDlg(const Parts &parts, QWidget *parent)
     : QWidget(parent), m_library(parts.library), m_tree(parts.tree), m_shared(parts.shared),
+      m_roomNames(parts.roomNames),
       m_prompter(parts.prompter), m_templateList(parts.templateList), m_selectedTemplate(parts.selectedTemplate),
       m_currentTemplatePath(parts.currentTemplatePath), m_customItemCounter(parts.customItemCounter)
 {
@@ -378,7 +379,8 @@ void CItemDlg::clearSearch()
 void CItemDlg::fillRoomsTree()
 {
     m_roomsTree->clear();
-    for (const QString &name : m_shared.roomNames) {
+    m_shownRoomNames = m_roomNames();
+    for (const QString &name : m_shownRoomNames) {
         QTreeWidgetItem *item = nodeItem(name, 0, LibraryIcons::item());
         item->setSizeHint(0, QSize(0, RoomNodeHeight));
         m_roomsTree->addTopLevelItem(item);

@@ -45,6 +45,8 @@ public:
         QString &currentTemplatePath;
         // The number for the next "自定义%d" item of the template editor.
         int &customItemCounter;
+        // The rooms of the project, top to bottom, for the rooms tree.
+        std::function<QStringList()> roomNames;
     };
 
     explicit CItemDlg(const Parts &parts, QWidget *parent = nullptr);
@@ -57,8 +59,10 @@ public:
     void showLibraryChange();
     // What the template editor reads and sets to bring the user back to his item.
     BrowserSelection &selection() { return m_selection; }
-    // Rebuilds the rooms tree from the shared room names (a room was added, renamed or deleted).
+    // Rebuilds the rooms tree from the project's room names (a room was added, renamed or deleted).
     void fillRoomsTree();
+    // The room names the rooms tree lists now.
+    const QStringList &shownRoomNames() const { return m_shownRoomNames; }
     // Marks the room that double-clicked items go into; -1 marks none.
     void markReceivingRoom(int ordinal);
     int markedRoom() const { return m_markedRoom; }
@@ -161,6 +165,8 @@ private:
     QuotaLibrary &m_library;
     LibraryTree &m_tree;
     TableSharedState &m_shared;
+    std::function<QStringList()> m_roomNames;
+    QStringList m_shownRoomNames;
     Prompter &m_prompter;
     QStringList &m_templateList;
     int m_markedRoom = -1;

@@ -60,7 +60,7 @@ TEST_F(ContextTest, OpeningTheSampleFillsTheTableWithConsistentTotals)
     EXPECT_EQ(context.document().pendingOperation, PendingOperation::None);
     EXPECT_EQ(context.projectInfo(), read.document.info);
     EXPECT_EQ(context.tableGrid().text(0, 1), read.document.info.name);
-    EXPECT_EQ(context.shared().roomNames.size(), read.document.rooms.size());
+    EXPECT_EQ(context.estimate().roomNames().size(), read.document.rooms.size());
     EXPECT_TRUE(context.estimate().isIdle());
     EXPECT_EQ(context.estimate().precision(), 2);
 }
@@ -85,10 +85,10 @@ TEST_F(ContextTest, OpeningTwiceShowsOnlyTheSecondProjectsRoomsAndLists)
     context.billLists().buildMachineList(context.estimate());
     context.shared().materialListStale = false;
     context.shared().machineListStale = false;
-    const qsizetype rooms = context.shared().roomNames.size();
+    const qsizetype rooms = context.estimate().roomNames().size();
     const int rows = context.estimate().rowCount();
     openSample();
-    EXPECT_EQ(context.shared().roomNames.size(), rooms);
+    EXPECT_EQ(context.estimate().roomNames().size(), rooms);
     EXPECT_EQ(context.estimate().rowCount(), rows);
     EXPECT_TRUE(context.shared().materialListStale);
     EXPECT_TRUE(context.shared().machineListStale);
@@ -328,7 +328,7 @@ TEST_F(ContextTest, NewProjectEmptiesEverythingButKeepsThePrecision)
     EXPECT_EQ(rates, expected);
     EXPECT_TRUE(context.shared().materialListStale);
     EXPECT_TRUE(context.shared().machineListStale);
-    EXPECT_TRUE(context.shared().roomNames.isEmpty());
+    EXPECT_TRUE(context.estimate().roomNames().isEmpty());
     EXPECT_EQ(context.projectInfo(), ProjectInfo());
     EXPECT_EQ(context.document().currentProjectPath, context.folders().defaultProjectPath());
     EXPECT_FALSE(context.document().modified);
@@ -483,7 +483,7 @@ TEST(DocumentLifecycleTables, SkippingTheTablesLeavesTheSameEstimate)
         ASSERT_EQ(withoutTables.openProject(path).status, DocumentLifecycle::OpenStatus::Opened);
         EXPECT_EQ(skipped.estimate().rows(), filled.estimate().rows());
         EXPECT_EQ(skipped.estimate().totals(), filled.estimate().totals());
-        EXPECT_EQ(skipped.shared().roomNames, filled.shared().roomNames);
+        EXPECT_EQ(skipped.estimate().roomNames(), filled.estimate().roomNames());
         EXPECT_EQ(skipped.document().modified, filled.document().modified);
         EXPECT_GT(filled.tableGrid().rowCount(), skipped.tableGrid().rowCount());
         const ProjectSaveResult a = withTables.saveProject(documents.filePath(QStringLiteral("a.gzj")));

@@ -214,7 +214,7 @@ TEST_F(ItemOperationsTest, DeletingARoomAsksAndSubtractsItsSums)
     EXPECT_EQ(tableRows(), QStringList({"[二]", "A:b:1", "B:c:1"}));
     EXPECT_EQ(prompter.asked, QList<int>({Prompter::AskDeleteRow, Prompter::AskDeleteRow}));
     EXPECT_EQ(estimate.totals().projectTotal, 52.0f);
-    EXPECT_EQ(shared.roomNames, QStringList({QStringLiteral("二")}));
+    EXPECT_EQ(estimate.roomNames(), QStringList({QStringLiteral("二")}));
     EXPECT_EQ(bill.text(6, 1), QStringLiteral("二"));
     EXPECT_EQ(grid.text(0, 13), QStringLiteral("总价：52.00元"));
 }

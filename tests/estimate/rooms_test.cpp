@@ -22,7 +22,7 @@ TEST_F(RoomsTest, CreatedRoomGetsRowLookNamesAndPicture)
     prompter.names = {QStringLiteral("  客厅 ")};
     ASSERT_TRUE(table.createRoom());
     EXPECT_EQ(estimate.rows().at(0).room.name, QStringLiteral("客厅 "));
-    EXPECT_EQ(shared.roomNames, QStringList({QStringLiteral("客厅 ")}));
+    EXPECT_EQ(estimate.roomNames(), QStringList({QStringLiteral("客厅 ")}));
     EXPECT_EQ(shared.lastRoomName, QStringLiteral("客厅 "));
     EXPECT_EQ(grid.text(3, 4), QStringLiteral("结算：¥0.00  "));
     EXPECT_EQ(bill.text(6, 4), QStringLiteral("结算：¥0.00 "));
@@ -56,7 +56,7 @@ TEST_F(RoomsTest, SameNameSharesAPictureAndRenameDrawsTheNextOne)
     EXPECT_EQ(grid.text(4, 1), QStringLiteral("次卧"));
     EXPECT_TRUE(grid.hasImage(QStringLiteral("次卧")));
     EXPECT_EQ(bill.text(7, 1), QStringLiteral("次卧"));
-    EXPECT_EQ(shared.roomNames, QStringList({QStringLiteral("主卧"), QStringLiteral("次卧")}));
+    EXPECT_EQ(estimate.roomNames(), QStringList({QStringLiteral("主卧"), QStringLiteral("次卧")}));
     EXPECT_EQ(shared.selectedRoomIndex, 1);
 }
 

@@ -30,7 +30,8 @@ protected:
     {
         library.LoadTemplate(mainLibraryPath(), mainLibraryPath());
         pane = std::make_unique<CItemDlg>(CItemDlg::Parts{library, tree, shared, prompter, templateList,
-                                                          selectedTemplate, currentTemplatePath, counter});
+                                                          selectedTemplate, currentTemplatePath, counter,
+                                                          [this] { return roomNames; }});
         pane->resize(CItemDlg::PaneWidth, 700);
         pane->layoutForView(CItemDlg::TableView, 0, 819);
     }
@@ -56,6 +57,7 @@ protected:
     QuotaLibrary library;
     LibraryTree tree;
     TableSharedState shared;
+    QStringList roomNames;
     FakePrompter prompter;
     QStringList templateList{mainLibraryPath()};
     int selectedTemplate = 0;
@@ -192,12 +194,12 @@ TEST_F(ItemDlgTest, RoomsTreeGrowsUpToSevenRoomsAndStepButtonsFollowIt)
     const int bottom = 819;
     EXPECT_TRUE(pane->roomsTree()->isHidden());
     EXPECT_EQ(pane->stepButton(CItemDlg::BillStep)->y(), bottom - 378);
-    shared.roomNames = {QStringLiteral("前院"), QStringLiteral("后院")};
+    roomNames = {QStringLiteral("前院"), QStringLiteral("后院")};
     pane->fillRoomsTree();
     EXPECT_EQ(pane->roomsTree()->height(), 2 * 26 + 4);
     EXPECT_EQ(pane->stepButton(CItemDlg::BillStep)->y(), bottom - 378 + 56 + 3);
     for (int i = 0; i < 6; ++i)
-        shared.roomNames.append(QStringLiteral("房间%1").arg(i));
+        roomNames.append(QStringLiteral("房间%1").arg(i));
     pane->fillRoomsTree();
     EXPECT_EQ(pane->roomsTree()->height(), 160);
     EXPECT_EQ(pane->stepButton(CItemDlg::MachineStep)->y(), bottom - 378 + 160 + 69);

@@ -12,6 +12,7 @@
 #include "app/widgets/viewswitcher.h"
 #include "contracts/widgets/gridview.h"
 #include "estimate/widgets/ctabledlg.h"
+#include "library/widgets/citemdlg.h"
 #include "reports/griddump.h"
 #include "reports/widgets/cdetaillistdlg.h"
 #include "reports/widgets/cparticulars.h"
@@ -36,6 +37,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -437,6 +439,45 @@ TEST_F(MainWindowTest, CtrlZTakesBackAQuantityCtrlYPutsItBackAndTheCloseAsksOnly
     EXPECT_EQ(shownInTable(*m_window, row, 6), quantity);
     m_window->close();
     EXPECT_FALSE(m_window->isVisible());
+}
+
+// The names the rooms tree of the left pane lists, top to bottom.
+QStringList roomsTreeNames(CQuillaryDlg &window)
+{
+    QStringList names;
+    QTreeWidget *tree = window.panes().left()->roomsTree();
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        names.append(tree->topLevelItem(i)->text(0));
+    return names;
+}
+
+TEST_F(MainWindowTest, UndoAndRedoOfADeletedRoomUpdateTheRoomsTree)
+{
+    openProject(SampleProject);
+    const QStringList rooms = roomsTreeNames(*m_window);
+    ASSERT_GE(rooms.size(), 2);
+    int roomRow = -1;
+    const QList<EstimateRow> &rows = m_context->estimate().rows();
+    for (int i = 0, ordinal = 0; i < rows.size() && roomRow < 0; ++i) {
+        if (rows.at(i).isRoom() && ordinal++ == 1)
+            roomRow = i + 3;
+    }
+    ASSERT_GE(roomRow, 0);
+
+    m_context->budgetTable().setClickedRow(roomRow);
+    onNextModal([](QWidget *modal) { modal->findChild<QPushButton *>(QStringLiteral("TipsDlgOK"))->click(); });
+    actionNamed(m_window->panes().table()->operationMenu(), QStringLiteral("删除               "))->trigger();
+    QStringList withoutSecond = rooms;
+    withoutSecond.removeAt(1);
+    EXPECT_EQ(roomsTreeNames(*m_window), withoutSecond);
+
+    QApplication::setActiveWindow(m_window.get());
+    QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(roomsTreeNames(*m_window), rooms);
+    QTest::keyClick(m_window.get(), Qt::Key_Y, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(roomsTreeNames(*m_window), withoutSecond);
 }
 
 TEST_F(MainWindowTest, AProjectNameTypedIntoTheFormIsUndoneLikeAnyEdit)

@@ -69,7 +69,8 @@ int main(int argc, char **argv)
     QString current = libraryPath;
     int counter = 1;
 
-    CItemDlg left({library, tree, shared, prompter, templateList, selected, current, counter});
+    CItemDlg left({library, tree, shared, prompter, templateList, selected, current, counter,
+                   [&estimate] { return estimate.roomNames(); }});
     CTableDlg table(budget, operations);
     QObject::connect(&table, &CTableDlg::roomsChanged, &left, &CItemDlg::fillRoomsTree);
     prompter.roomNames = {QStringLiteral("前院"), QStringLiteral("后院")};

@@ -80,7 +80,8 @@ protected:
         budget.setTextMeasure(&measure);
         budget.setUpGrid(folder.path());
         left = std::make_unique<CItemDlg>(CItemDlg::Parts{library, tree, shared, prompter, templateList,
-                                                          selectedTemplate, currentTemplatePath, counter});
+                                                          selectedTemplate, currentTemplatePath, counter,
+                                                          [this] { return estimate.roomNames(); }});
         table = std::make_unique<CTableDlg>(budget, operations);
         QObject::connect(left.get(), &CItemDlg::addLibraryItemRequested, table.get(),
                          &CTableDlg::addLibraryItem);

@@ -111,7 +111,7 @@ TEST_F(TablePaneTest, ClickOnTheAddRoomRowCreatesARoom)
 {
     prompter.roomNames = {QStringLiteral("露台")};
     clickCell(budget.addRoomGridRow(), 5);
-    EXPECT_EQ(shared.roomNames, QStringList{QStringLiteral("露台")});
+    EXPECT_EQ(estimate.roomNames(), QStringList{QStringLiteral("露台")});
     EXPECT_EQ(left->roomsTree()->topLevelItemCount(), 1);
 }
 

@@ -86,26 +86,27 @@ void MainPanes::showView(int view, int list, int clientWidth, int clientHeight)
         m_bills->showInMainWindow(clientWidth, clientHeight, list);
 }
 
+void MainPanes::runOnceSoon(bool &pending, const std::function<void()> &work)
+{
+    // A project being read changes the estimate and the active cell with every row: act once it is done.
+    if (pending)
+        return;
+    pending = true;
+    QTimer::singleShot(0, this, [&pending, work] {
+        pending = false;
+        work();
+    });
+}
+
 void MainPanes::markReceivingRoomSoon()
 {
-    // A project being read moves the active cell with every row: mark once it is done.
-    if (m_roomMarkPending)
-        return;
-    m_roomMarkPending = true;
-    QTimer::singleShot(0, this, [this] {
-        m_roomMarkPending = false;
-        m_left->markReceivingRoom(m_context.budgetTable().receivingRoomOrdinal());
-    });
+    runOnceSoon(m_roomMarkPending,
+                [this] { m_left->markReceivingRoom(m_context.budgetTable().receivingRoomOrdinal()); });
 }
 
 void MainPanes::refreshRoomsSoon()
 {
-    // A project being read changes the estimate with every item: compare once it is done.
-    if (m_roomsRefreshPending)
-        return;
-    m_roomsRefreshPending = true;
-    QTimer::singleShot(0, this, [this] {
-        m_roomsRefreshPending = false;
+    runOnceSoon(m_roomsRefreshPending, [this] {
         if (m_left->shownRoomNames() == m_context.estimate().roomNames())
             return;
         m_left->fillRoomsTree();

@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class AppContext;
 class CAddListDlg;
 class CDetailListDlg;
@@ -40,6 +42,7 @@ public:
     void refreshRoomsSoon();
 
 private:
+    void runOnceSoon(bool &pending, const std::function<void()> &work);
     void createTablePanes(QWidget *window);
     void connectLeftPane();
     // "编辑" on an item row: the resource editor, then the row priced again.

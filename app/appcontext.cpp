@@ -21,9 +21,13 @@ AppContext::AppContext(const AppFolders &folders, RoomTextPainter *painter)
     m_doc.state().currentProjectPath = folders.defaultProjectPath();
     m_table.setTextMeasure(&m_measure);
     // Undo and redo reach the head fields too: the title and the list headers follow them.
+    // An undone or redone rate puts back the rate texts the items carry, for the rate dialog
+    // and the saved file.
     QObject::connect(&m_doc, &EstimateDocument::changed, &m_doc, [this](const EstimateChange &change) {
         if (!change.headFields.isEmpty())
             ProjectForm(m_doc, &m_tableGrid, &m_billLists).showChange(change);
+        if (change.rateTexts)
+            m_settings.rates = *change.rateTexts;
     });
 }
 

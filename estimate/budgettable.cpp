@@ -692,8 +692,13 @@ void BudgetTable::setColumnSwitches(bool showLoss, bool showTax, bool showlr)
 
 int BudgetTable::applyProjectRate(RateKind kind)
 {
+    return applyProjectRate(kind, m_rates);
+}
+
+int BudgetTable::applyProjectRate(RateKind kind, const RateSettings &textsBefore)
+{
     m_estimate.setIdle(false);
-    const EstimateChange change = m_doc.applyRate(kind, m_rates);
+    const EstimateChange change = m_doc.applyRate(kind, m_rates, textsBefore);
     m_estimate.setIdle(true);
     return change.applied ? change.billNoticeCode : -1;
 }

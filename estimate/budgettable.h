@@ -93,6 +93,8 @@ public:
     // Codes 13, 14 and 17: the confirmed project rate on every item. Returns the code
     // for the bill lists (0 profit, 1 loss or tax), or -1 when the rate is not enabled.
     int applyProjectRate(RateKind kind);
+    // The same, after the rate dialog changed the rate texts from textsBefore.
+    int applyProjectRate(RateKind kind, const RateSettings &textsBefore);
     // Precision change: every shown number rewritten.
     void setPrecision(Precision precision);
     // Code 10: the main window caption for the current project file.

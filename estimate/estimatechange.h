@@ -1,8 +1,11 @@
 #pragma once
 
 #include "celltext.h"
+#include "estimaterecords.h"
 
 #include <QList>
+
+#include <optional>
 
 // What an estimate operation changed, so that the views can mirror it.
 // Indices are estimate row indices (table row = index + 3, bill row = index + 6)
@@ -50,6 +53,8 @@ struct EstimateChange {
     bool resourcesChanged = false;
     // Head fields of the project information whose texts changed.
     QList<int> headFields;
+    // Undo or redo of an applied rate: the project's rate texts to put back.
+    std::optional<RateSettings> rateTexts;
 };
 
 // The result of an edit of one cell of an item row.

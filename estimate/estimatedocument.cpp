@@ -189,7 +189,7 @@ EstimateChange EstimateDocument::renameRoom(int index, const QString &name)
     return announce(change);
 }
 
-EstimateChange EstimateDocument::applyRate(RateKind kind, const RateSettings &rates)
+EstimateChange EstimateDocument::applyRate(RateKind kind, const RateSettings &rates, const RateSettings &textsBefore)
 {
     QList<int> all;
     all.reserve(m_estimate.rowCount());
@@ -198,6 +198,9 @@ EstimateChange EstimateDocument::applyRate(RateKind kind, const RateSettings &ra
     const RowRestore undo = recordOf(all);
     const EstimateChange change = m_estimate.applyRateToAll(kind, rates);
     if (change.applied) {
+        if (!m_group.undoRates)
+            m_group.undoRates = textsBefore;
+        m_group.redoRates = rates;
         record(kind == RateKind::Profit ? QStringLiteral("设置利润率")
                : kind == RateKind::Loss ? QStringLiteral("设置损耗率")
                                         : QStringLiteral("设置税率"),
@@ -235,6 +238,7 @@ void EstimateDocument::undo(const EstimateEdit &edit)
         restore(edit.undo.at(k));
     QList<EstimateEdit::HeadText> head(edit.undoHead.crbegin(), edit.undoHead.crend());
     restoreHead(head);
+    restoreRates(edit.undoRates);
 }
 
 void EstimateDocument::redo(const EstimateEdit &edit)
@@ -242,6 +246,17 @@ void EstimateDocument::redo(const EstimateEdit &edit)
     for (const RowRestore &step : edit.redo)
         restore(step);
     restoreHead(edit.redoHead);
+    restoreRates(edit.redoRates);
+}
+
+void EstimateDocument::restoreRates(const std::optional<RateSettings> &texts)
+{
+    if (!texts)
+        return;
+    EstimateChange change;
+    change.applied = true;
+    change.rateTexts = texts;
+    announce(change);
 }
 
 EstimateChange EstimateDocument::restoreHead(const QList<EstimateEdit::HeadText> &texts)

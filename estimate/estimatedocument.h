@@ -41,7 +41,8 @@ public:
     EstimateChange moveGroup(int first, int count, int destination);
     EstimateChange renameRoom(int index, const QString &name);
     // The project rate of this kind on every item; refused unless the rate is enabled.
-    EstimateChange applyRate(RateKind kind, const RateSettings &rates);
+    // textsBefore: the rate texts before the user set this rate, which undo puts back.
+    EstimateChange applyRate(RateKind kind, const RateSettings &rates, const RateSettings &textsBefore);
     // The item of a construct row replaced (its resources were edited) and repriced.
     EstimateChange replaceItem(int index, const ConstructItem &edited);
     // Shown decimals only: not an edit of the project.
@@ -92,6 +93,7 @@ private:
     void recordHead(const EstimateEdit::HeadText &before, const EstimateEdit::HeadText &after);
     void finishRecord(const QString &name);
     EstimateChange restoreHead(const QList<EstimateEdit::HeadText> &texts);
+    void restoreRates(const std::optional<RateSettings> &texts);
 
     Estimate m_estimate;
     ProjectInfo m_head;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "estimaterecords.h"
 #include "rowrestore.h"
 
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 // One step of the undo history: what the user did, named as the undo button shows
 // it, with the stored rows that undo it (applied last to first) and redo it
@@ -21,6 +24,10 @@ struct EstimateEdit {
     QList<RowRestore> redo;
     QList<HeadText> undoHead;
     QList<HeadText> redoHead;
+    // A project rate applied: the rate texts before and after, so that the rate dialog
+    // shows and the file stores the rates the items carry.
+    std::optional<RateSettings> undoRates;
+    std::optional<RateSettings> redoRates;
 
     bool isEmpty() const { return undo.isEmpty() && undoHead.isEmpty(); }
 

@@ -42,7 +42,7 @@ void SettingsActions::setProjectRate(RateKind kind)
         return;
     }
     if (logic.sentCode() == logic.tableCode()) {
-        const int billCode = table.applyProjectRate(kind);
+        const int billCode = table.applyProjectRate(kind, before);
         if (billCode >= 0)
             m_context.billLists().onRateMessage(billCode, rates, m_context.estimate().precision());
     } else if (logic.sentCode() == RateDialogLogic::RelayoutCode) {

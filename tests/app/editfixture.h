@@ -129,9 +129,11 @@ protected:
             {"category group moved", [&] { moveFirstGroupToTheEnd(); }, true},
             {"profit rate applied to all items",
              [&] {
+                 // The rate dialog changes the texts first; undo puts them back with the items' rates.
+                 const RateSettings before = context.settings().rates;
                  context.settings().rates.profitEnabled = true;
                  context.settings().rates.mainProfit = QStringLiteral("12");
-                 ASSERT_EQ(table.applyProjectRate(RateKind::Profit), 0);
+                 ASSERT_EQ(table.applyProjectRate(RateKind::Profit, before), 0);
              },
              true},
             {"resources of an item edited",

@@ -39,10 +39,12 @@ protected:
         ProjectTotals totals;
         QStringList grids;
         QByteArray bytes;
+        RateSettings rates;
     };
     State state()
     {
-        return {context.estimate().rows(), context.estimate().totals(), gridTexts(), savedBytes()};
+        return {context.estimate().rows(), context.estimate().totals(), gridTexts(), savedBytes(),
+                context.settings().rates};
     }
     // The project saved and read into a second context reads back as the one in memory.
     void expectReopenedEqual(const QString &path)
@@ -78,6 +80,7 @@ protected:
             }
         }
         EXPECT_EQ(savedBytes(), expected.bytes);
+        EXPECT_EQ(context.settings().rates, expected.rates);
     }
 };
 
@@ -89,9 +92,6 @@ TEST_F(UndoRoundTripTest, EveryEditUndoesAndRedoesExactly)
         SCOPED_TRACE(c.name);
         openSample();
         prompter.roomName.reset();
-        // The rate dialog's texts are settings of the project, not part of applying them.
-        context.settings().rates.profitEnabled = true;
-        context.settings().rates.mainProfit = QStringLiteral("12");
         recorded.clear();
         const State before = state();
         c.change();
@@ -129,50 +129,106 @@ TEST_F(UndoRoundTripTest, GroupOperationsAreOneStep)
     expectState(before);
 }
 
-// Random edits, undone and redone in random order, some saved and reopened: undoing
-// everything gives back the file's bytes, and a reopened file matches the model.
+// Random edits of every kind the user makes (typed cells, inserts from the library, deletes,
+// moves, copies to other rooms, rates, rooms added, renamed and deleted), undone and redone in
+// random order, some saved and reopened: undoing everything gives back the file's bytes and the
+// rate texts, and a reopened file matches the model.
 TEST_F(UndoRoundTripTest, RandomEditsUndoBackToTheOriginalBytes)
 {
     openSample();
     const QByteArray original = savedBytes();
+    const RateSettings originalRates = context.settings().rates;
+    FakeLibraryHolder library;
+    library.item = context.estimate().rows().at(firstItem()).item;
+    ItemOperations fromLibrary(context.budgetTable(), library);
+    BudgetTable &table = context.budgetTable();
     QRandomGenerator random(20261210);
     QList<EstimateEdit> done;
     QList<EstimateEdit> undone;
     const QStringList texts{"7", "0.5", "abc", "", "-3", "1e3", "12.25", " 4"};
+    const QStringList rateTexts{"5", "12.5", "0", "7%"};
     const QString saved = documents.filePath(QStringLiteral("soak.gzj"));
+    int kindsDone = 0;
     for (int step = 0; step < 1000; ++step) {
         recorded.clear();
         const int rows = context.estimate().rowCount();
-        const int choice = int(random.bounded(10));
+        // Operations that add many rows at once stop once the project has grown large.
+        const bool small = rows < 300;
+        const int choice = int(random.bounded(16));
         const int index = rows > 0 ? int(random.bounded(rows)) : 0;
-        if (choice <= 3 && rows > 0) {
+        const bool onItem = rows > 0 && context.estimate().rows().at(index).isConstruct();
+        const bool onRoom = rows > 0 && context.estimate().rows().at(index).isRoom();
+        if (choice <= 2 && rows > 0) {
             const int column = CellText::NameColumn + int(random.bounded(10));
             typeIntoTable(index, column, texts.at(int(random.bounded(texts.size()))));
-        } else if (choice == 4 && rows > 0 && context.estimate().rows().at(index).isConstruct()) {
-            context.budgetTable().insertItem(index + TableTop, context.estimate().rows().at(index).item);
-        } else if (choice == 5 && rows > 1 && context.estimate().rows().at(index).isConstruct()) {
-            context.budgetTable().setClickedRow(index + TableTop);
+        } else if (choice == 3 && onItem) {
+            table.insertItem(index + TableTop, context.estimate().rows().at(index).item);
+        } else if (choice == 4 && rows > 1 && onItem) {
+            table.setClickedRow(index + TableTop);
             operations.deleteRow();
-        } else if (choice == 6 && !done.isEmpty()) {
+        } else if (choice == 5 && !done.isEmpty()) {
             context.estimateDocument().undo(done.last());
             undone.append(done.takeLast());
-        } else if (choice == 7 && !undone.isEmpty()) {
+        } else if (choice == 6 && !undone.isEmpty()) {
             context.estimateDocument().redo(undone.last());
             done.append(undone.takeLast());
-        } else if (choice == 8) {
+        } else if (choice == 7) {
             prompter.roomName = QStringLiteral("房间%1").arg(step);
-            context.budgetTable().createRoom();
-        } else if (choice == 9 && step % 50 == 0) {
+            table.createRoom();
+        } else if (choice == 8 && step % 50 == 0) {
             expectReopenedEqual(saved);
+        } else if (choice == 9 && onItem && !table.groupStartsOf(index).isEmpty()) {
+            // A category group moved to another position of its room through the move menu.
+            context.tableGrid().setActiveCell(table.groupStartsOf(index).first() + TableTop,
+                                              CellText::CategoryColumn);
+            if (table.onTableClick(true).action == TableClick::Action::MoveMenu)
+                fromLibrary.moveGroup(1 + int(random.bounded(qMax<qsizetype>(1, table.groupStarts().size()))));
+        } else if (choice == 10 && onItem && small) {
+            context.tableGrid().setActiveCell(index + TableTop, 1);
+            fromLibrary.copyToOtherRooms();
+        } else if (choice == 11 && rows > 0) {
+            context.tableGrid().setActiveCell(index + TableTop, 1);
+            fromLibrary.addLibraryItem(FakeLibraryHolder::Node);
+        } else if (choice == 12 && small) {
+            fromLibrary.addToAllRooms(FakeLibraryHolder::Node);
+        } else if (choice == 13) {
+            // The rate dialog: texts changed, then applied to every item.
+            const RateSettings before = context.settings().rates;
+            RateSettings &rates = context.settings().rates;
+            const QString rate = rateTexts.at(int(random.bounded(rateTexts.size())));
+            const RateKind kind = RateKind(random.bounded(3));
+            if (kind == RateKind::Profit) {
+                rates.profitEnabled = true;
+                rates.mainProfit = rate;
+            } else if (kind == RateKind::Loss) {
+                rates.lossEnabled = true;
+                rates.loss = rate;
+            } else {
+                rates.taxEnabled = true;
+                rates.tax = rate;
+            }
+            table.applyProjectRate(kind, before);
+        } else if (choice == 14 && onRoom) {
+            prompter.roomName = QStringLiteral("改名%1").arg(step);
+            table.renameRoom(index + TableTop);
+        } else if (choice == 15 && onRoom && context.estimate().roomNames().size() > 1) {
+            prompter.answer = Prompter::Yes;
+            table.setClickedRow(index + TableTop);
+            operations.deleteRow();
         }
         if (!recorded.isEmpty()) {
+            kindsDone |= 1 << choice;
             done += recorded;
             undone.clear();
         }
     }
+    // Every kind of edit was made at least once (typing, inserts, deletes, rooms, moves, copies, rates).
+    for (int kind : {0, 3, 4, 7, 9, 10, 11, 12, 13, 14, 15})
+        EXPECT_TRUE(kindsDone & (1 << kind)) << "no edit of kind " << kind;
     while (!done.isEmpty())
         context.estimateDocument().undo(done.takeLast());
     EXPECT_EQ(savedBytes(), original);
+    EXPECT_EQ(context.settings().rates, originalRates);
 }
 
 } // namespace

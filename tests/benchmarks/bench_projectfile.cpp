@@ -71,19 +71,7 @@ void BM_ResaveWithoutTables(benchmark::State &state)
 void BM_WriteProject(benchmark::State &state)
 {
     const ProjectDocument document = ParseProjectBytes(tenThousand());
-    QList<EstimateRow> rows;
-    for (const ProjectRoom &room : document.rooms) {
-        EstimateRow r;
-        r.kind = QStringLiteral("room");
-        r.room = room.room;
-        rows << r;
-        for (const ConstructItem &it : room.items) {
-            EstimateRow row;
-            row.kind = QStringLiteral("construct");
-            row.item = it;
-            rows << row;
-        }
-    }
+    const QList<EstimateRow> rows = document.rows();
     for (auto _ : state)
         benchmark::DoNotOptimize(
             ComposeProjectFile(document.info, RateSettings(), PageSettings(), rows).size());

@@ -125,6 +125,10 @@ void DocumentLifecycle::applyDocument(const ProjectDocument &document, const QSt
     c.estimate().setIdle(false);
     // The room list of the left pane shows this project's rooms only.
     c.shared().roomNames.clear();
+    qsizetype rows = c.estimate().rowCount();
+    for (const ProjectRoom &room : document.rooms)
+        rows += 1 + room.items.size();
+    c.estimate().reserveRows(rows);
     for (const ProjectRoom &room : document.rooms) {
         if (!m_tablesFilled) {
             fillEstimateOnly(room);

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-template <typename Text> IndexedText<Text>::IndexedText(Text text) : m_text(text)
+template <typename Text>
+IndexedText<Text>::IndexedText(Text text, TextScan::SharedValues<Text> &shared) : m_text(text), m_shared(shared)
 {
     const auto *data = text.data();
     const qsizetype size = TextScan::size(text);
@@ -47,7 +48,7 @@ template <typename Text> TextScan::Span IndexedText<Text>::valueSpan(TextScan::K
 
 template <typename Text> QString IndexedText<Text>::attributeText(TextScan::Key key, qsizetype from)
 {
-    return TextScan::textOf(m_text, valueSpan(key, from));
+    return m_shared.textOf(m_text, valueSpan(key, from));
 }
 
 template <typename Text> float IndexedText<Text>::attributeNumber(TextScan::Key key, qsizetype from)

@@ -15,12 +15,14 @@
 template <typename Text> class IndexedText
 {
 public:
-    explicit IndexedText(Text text);
+    // Values are decoded through `shared`, which outlives the index.
+    IndexedText(Text text, TextScan::SharedValues<Text> &shared);
 
     // Position of `key` at or after `from`, -1 when there is none.
     qsizetype indexOf(TextScan::Key key, qsizetype from);
     QString attributeText(TextScan::Key key, qsizetype from);
     float attributeNumber(TextScan::Key key, qsizetype from);
+    TextScan::SharedValues<Text> &shared() { return m_shared; }
 
 private:
     struct KeyPositions {
@@ -35,6 +37,7 @@ private:
     static qsizetype firstAtOrAfter(const std::vector<qsizetype> &positions, qsizetype from);
 
     Text m_text;
+    TextScan::SharedValues<Text> &m_shared;
     std::vector<qsizetype> m_quotes;
     // Every attribute key ends in '=' and every tag starts with '<': their
     // occurrences are found among these few positions, not in the whole text.

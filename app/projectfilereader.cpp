@@ -96,7 +96,7 @@ void readMtLines(Text room, IndexedText<Text> &index, qsizetype k, qsizetype f, 
     qsizetype m = index.indexOf("<mt", k);
     while (m >= 0 && m < f) {
         const qsizetype s = endOrSize(room, TextScan::indexOf(room, Key("/>"), m));
-        MtLine line = TextScan::mtLine(sliced(room, m, s - m));
+        MtLine line = TextScan::mtLine(sliced(room, m, s - m), index.shared());
         if (line.isMachine())
             b.machines.append(std::move(line));
         else
@@ -123,9 +123,9 @@ template <typename Text> QList<ConstructItem> readItems(Text room, IndexedText<T
     return items;
 }
 
-template <typename Text> ProjectRoom readRoom(Text room)
+template <typename Text> ProjectRoom readRoom(Text room, TextScan::SharedValues<Text> &shared)
 {
-    IndexedText<Text> index(room);
+    IndexedText<Text> index(room, shared);
     ProjectRoom out;
     RoomData &r = out.room;
     r.name = index.attributeText("name=", 0);
@@ -178,11 +178,12 @@ template <typename Text> QList<ProjectRoom> parseItems(Text text)
 {
     static constexpr Key Close = "</room>";
     QList<ProjectRoom> rooms;
+    TextScan::SharedValues<Text> shared;
     qsizetype v = TextScan::indexOf(text, Key("<room"), 0);
     while (v >= 0) {
         const qsizetype w = TextScan::indexOf(text, Close, v + 5);
         const qsizetype end = w < 0 ? TextScan::size(text) : w + qsizetype(Close.size());
-        rooms.append(readRoom(sliced(text, v, end - v)));
+        rooms.append(readRoom(sliced(text, v, end - v), shared));
         if (w < 0)
             break;
         v = TextScan::indexOf(text, Key("<room"), end);

@@ -20,5 +20,6 @@ float ReadAttributeNumber(QStringView text, QStringView key, qsizetype from)
 
 MtLine ReadMtLine(QStringView lineText)
 {
-    return TextScan::mtLine(TextScan::view(lineText));
+    TextScan::SharedValues<TextScan::Utf16> values;
+    return TextScan::mtLine(TextScan::view(lineText), values);
 }

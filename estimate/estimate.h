@@ -35,6 +35,8 @@ public:
     // False while an operation on the estimate (or a rebuild of a bill list) runs.
     bool isIdle() const { return m_idle; }
     void setIdle(bool idle) { m_idle = idle; }
+    // Room for that many rows in all, so that filling a whole project moves no row.
+    void reserveRows(qsizetype rows) { m_rows.reserve(rows); }
 
     EstimateChange appendRoom(const QString &name);
     EstimateChange appendRoom(const RoomData &room);

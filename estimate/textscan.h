@@ -10,6 +10,7 @@
 #include <QStringView>
 
 #include <string_view>
+#include <unordered_map>
 
 // The searches of the file readers over either form of a file's text: its
 // UTF-16 code units (the decoded text) or its UTF-8 bytes as read from disk.
@@ -140,6 +141,26 @@ template <typename Text> QString textOf(Text text, Span span)
     return span.length == 0 ? QString() : decoded(text, span.from, span.length);
 }
 
+// Decodes the values of one text and hands out one shared QString for equal
+// values: files repeat units, kinds, codes and names line after line.
+template <typename Text> class SharedValues
+{
+public:
+    QString textOf(Text text, Span span)
+    {
+        if (span.length == 0 || span.length > LongestShared)
+            return TextScan::textOf(text, span);
+        const auto [known, added] = m_values.try_emplace(text.substr(std::size_t(span.from), std::size_t(span.length)));
+        if (added)
+            known->second = TextScan::textOf(text, span);
+        return known->second;
+    }
+
+private:
+    static constexpr qsizetype LongestShared = 256; // longer texts seldom repeat
+    std::unordered_map<Text, QString> m_values;
+};
+
 // A value's number: its leading decimal number, divided by 100 when it holds a "%".
 template <typename Text> float numberOf(Text text, Span span)
 {
@@ -164,23 +185,29 @@ template <typename Text, typename K> QString attributeText(Text text, K key, qsi
     return textOf(text, valueSpan(text, key, from));
 }
 
+template <typename Text, typename K>
+QString attributeText(Text text, K key, SharedValues<Text> &shared)
+{
+    return shared.textOf(text, valueSpan(text, key, 0));
+}
+
 template <typename Text, typename K> float attributeNumber(Text text, K key, qsizetype from = 0)
 {
     return numberOf(text, valueSpan(text, key, from));
 }
 
-template <typename Text> MtLine mtLine(Text lineText)
+template <typename Text> MtLine mtLine(Text lineText, SharedValues<Text> &shared)
 {
     MtLine line;
-    line.kind = attributeText(lineText, Key("kind="));
-    line.id = attributeText(lineText, Key("id="));
-    line.name = attributeText(lineText, Key("name="));
-    line.classify = attributeText(lineText, Key("classify="));
-    line.code = attributeText(lineText, Key("code="));
-    line.unit = attributeText(lineText, Key("unit="));
+    line.kind = attributeText(lineText, Key("kind="), shared);
+    line.id = attributeText(lineText, Key("id="), shared);
+    line.name = attributeText(lineText, Key("name="), shared);
+    line.classify = attributeText(lineText, Key("classify="), shared);
+    line.code = attributeText(lineText, Key("code="), shared);
+    line.unit = attributeText(lineText, Key("unit="), shared);
     line.price = attributeNumber(lineText, Key("price="));
     line.num = attributeNumber(lineText, Key("num="));
-    line.desc = attributeText(lineText, Key("desc="));
+    line.desc = attributeText(lineText, Key("desc="), shared);
     return line;
 }
 

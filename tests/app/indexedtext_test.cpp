@@ -35,8 +35,10 @@ TEST(IndexedText, AnswersLikeTheDirectSearchesInBothForms)
     for (int round = 0; round < 300; ++round) {
         const QString text = randomText(rng, round % 60);
         const QByteArray bytes = text.toUtf8();
-        IndexedText<TextScan::Utf16> units(TextScan::view(text));
-        IndexedText<TextScan::Utf8> utf8(TextScan::view(bytes));
+        TextScan::SharedValues<TextScan::Utf16> unitValues;
+        TextScan::SharedValues<TextScan::Utf8> byteValues;
+        IndexedText<TextScan::Utf16> units(TextScan::view(text), unitValues);
+        IndexedText<TextScan::Utf8> utf8(TextScan::view(bytes), byteValues);
         const auto byteOffset = [&](qsizetype unit) { return text.first(std::min(unit, text.size())).toUtf8().size(); };
         for (TextScan::Key key : keys) {
             const QString key16 = QString::fromLatin1(key.data(), qsizetype(key.size()));

@@ -104,6 +104,9 @@ private:
                    const DocumentState &document);
     void subtractFromSums(int index, int room);
     void addToSums(int index, int room);
+    void addToSums(const RowCosts &c, int room);
+    static EstimateRow pricedRow(const ConstructItem &item, const RateSettings &rates,
+                                 const DocumentState &document);
     EstimateChange removeItemRow(int index);
     EstimateChange removeRoomRow(int index);
     void takeRows(int first, int count, EstimateChange &change);

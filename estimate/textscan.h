@@ -114,7 +114,7 @@ inline float leadingFloat(Utf8 text, qsizetype from, qsizetype length)
 
 template <typename Text> bool holdsPercent(Text text, qsizetype from, qsizetype length)
 {
-    return text.substr(std::size_t(from), std::size_t(length)).find(u'%') != Text::npos;
+    return text.substr(std::size_t(from), std::size_t(length)).find('%') != Text::npos;
 }
 
 // The value between the two double quotes that follow a key found at

@@ -122,6 +122,10 @@ void DocumentLifecycle::applyDocument(const ProjectDocument &document, const QSt
     table.clear();
     table.setPrecision(2);
     c.estimate().setIdle(false);
+    qsizetype rows = c.estimate().rowCount();
+    for (const ProjectRoom &room : document.rooms)
+        rows += 1 + room.items.size();
+    c.estimate().reserveRows(rows);
     for (const ProjectRoom &room : document.rooms) {
         if (!m_tablesFilled) {
             fillEstimateOnly(room);

@@ -1,22 +1,22 @@
 #include "indexedtext.h"
 
-#include "estimate/numbertext.h"
-
 #include <algorithm>
 
-IndexedText::IndexedText(QStringView text) : m_text(text)
+template <typename Text>
+IndexedText<Text>::IndexedText(Text text, TextScan::SharedValues<Text> &shared) : m_text(text), m_shared(shared)
 {
-    const char16_t *data = text.utf16();
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    const auto *data = text.data();
+    const qsizetype size = TextScan::size(text);
+    for (qsizetype i = 0; i < size; ++i) {
         switch (data[i]) {
-        case u'"':
-            m_quotes.append(i);
+        case '"':
+            m_quotes.push_back(i);
             break;
-        case u'=':
-            m_equals.append(i);
+        case '=':
+            m_equals.push_back(i);
             break;
-        case u'<':
-            m_opens.append(i);
+        case '<':
+            m_opens.push_back(i);
             break;
         default:
             break;
@@ -24,73 +24,90 @@ IndexedText::IndexedText(QStringView text) : m_text(text)
     }
 }
 
-qsizetype IndexedText::indexOf(QStringView key, qsizetype from)
+template <typename Text> qsizetype IndexedText<Text>::indexOf(TextScan::Key key, qsizetype from)
 {
     return firstAtOrAfter(positionsOf(key), std::max<qsizetype>(from, 0));
 }
 
-QString IndexedText::attributeText(QStringView key, qsizetype from)
+template <typename Text> TextScan::Span IndexedText<Text>::valueSpan(TextScan::Key key, qsizetype from)
 {
-    if (from > m_text.size())
-        return QString();
+    if (from > TextScan::size(m_text))
+        return {};
     const qsizetype b = indexOf(key, from);
     if (b < 0)
-        return QString();
+        return {};
     const qsizetype open = firstAtOrAfter(m_quotes, b + 1);
     if (open < 0)
-        return QString();
+        return {};
     const qsizetype q1 = open + 1;
     const qsizetype q2 = firstAtOrAfter(m_quotes, q1);
     if (q2 > q1)
-        return m_text.mid(q1, q2 - q1).toString();
-    return QString();
+        return {q1, q2 - q1};
+    return {};
 }
 
-float IndexedText::attributeNumber(QStringView key, qsizetype from)
+template <typename Text> QString IndexedText<Text>::attributeText(TextScan::Key key, qsizetype from)
 {
-    const QString value = attributeText(key, from);
-    float v = NumberText::leadingFloat(value);
-    if (value.contains(u'%'))
-        v = v / 100.0f;
-    return v;
+    return m_shared.textOf(m_text, valueSpan(key, from));
 }
 
-const QList<qsizetype> &IndexedText::positionsOf(QStringView key)
+template <typename Text> float IndexedText<Text>::attributeNumber(TextScan::Key key, qsizetype from)
+{
+    return TextScan::numberOf(m_text, valueSpan(key, from));
+}
+
+template <typename Text>
+const std::vector<qsizetype> &IndexedText<Text>::positionsOf(TextScan::Key key)
 {
     for (const KeyPositions &known : m_positions) {
         if (known.key == key)
             return known.positions;
     }
-    m_positions.push_back({key.toString(), findAll(key)});
+    m_positions.push_back({std::string(key), findAll(key)});
     return m_positions.back().positions;
 }
 
-// Overlapping occurrences are kept: indexOf from any start may land on them.
-QList<qsizetype> IndexedText::findAll(QStringView key) const
+template <typename Text> bool IndexedText<Text>::matchesAt(TextScan::Key key, qsizetype at) const
 {
-    QList<qsizetype> positions;
-    const qsizetype length = key.size();
+    const auto *data = m_text.data() + at;
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        if (data[i] != typename Text::value_type(key[i]))
+            return false;
+    }
+    return true;
+}
+
+// Overlapping occurrences are kept: indexOf from any start may land on them.
+template <typename Text> std::vector<qsizetype> IndexedText<Text>::findAll(TextScan::Key key) const
+{
+    std::vector<qsizetype> positions;
+    const qsizetype length = qsizetype(key.size());
+    const qsizetype size = TextScan::size(m_text);
     if (length == 0)
         return positions;
-    if (key.back() == u'=') {
+    if (key.back() == '=') {
         for (qsizetype e : m_equals) {
-            if (e + 1 >= length && m_text.sliced(e + 1 - length, length) == key)
-                positions.append(e + 1 - length);
+            if (e + 1 >= length && matchesAt(key, e + 1 - length))
+                positions.push_back(e + 1 - length);
         }
-    } else if (key.front() == u'<') {
+    } else if (key.front() == '<') {
         for (qsizetype s : m_opens) {
-            if (s + length <= m_text.size() && m_text.sliced(s, length) == key)
-                positions.append(s);
+            if (s + length <= size && matchesAt(key, s))
+                positions.push_back(s);
         }
     } else {
-        for (qsizetype p = m_text.indexOf(key); p >= 0; p = m_text.indexOf(key, p + 1))
-            positions.append(p);
+        for (qsizetype p = TextScan::indexOf(m_text, key, 0); p >= 0; p = TextScan::indexOf(m_text, key, p + 1))
+            positions.push_back(p);
     }
     return positions;
 }
 
-qsizetype IndexedText::firstAtOrAfter(const QList<qsizetype> &positions, qsizetype from)
+template <typename Text>
+qsizetype IndexedText<Text>::firstAtOrAfter(const std::vector<qsizetype> &positions, qsizetype from)
 {
     const auto it = std::lower_bound(positions.begin(), positions.end(), from);
     return it == positions.end() ? -1 : *it;
 }
+
+template class IndexedText<TextScan::Utf16>;
+template class IndexedText<TextScan::Utf8>;

@@ -37,4 +37,8 @@ struct ProjectDocument {
     QList<ProjectRoom> rooms;
 
     bool operator==(const ProjectDocument &) const = default;
+
+    // Each room followed by its items as plain estimate rows, nothing priced:
+    // what the writer writes back for the document.
+    QList<EstimateRow> rows() const;
 };

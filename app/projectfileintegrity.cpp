@@ -1,5 +1,6 @@
 #include "projectfileintegrity.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -15,14 +16,6 @@ constexpr std::array<std::pair<const char *, const char *>, 6> Blocks{{
     {"<brand", "</brand>"},
 }};
 
-qsizetype countOf(QByteArrayView bytes, QByteArrayView tag)
-{
-    qsizetype count = 0;
-    for (qsizetype at = bytes.indexOf(tag); at >= 0; at = bytes.indexOf(tag, at + tag.size()))
-        ++count;
-    return count;
-}
-
 bool endsWithRootClose(QByteArrayView bytes)
 {
     qsizetype end = bytes.size();
@@ -37,9 +30,17 @@ bool ProjectFileIntegrity::isComplete(QByteArrayView bytes)
 {
     if (!endsWithRootClose(bytes))
         return false;
-    for (const auto &[open, close] : Blocks) {
-        if (countOf(bytes, open) != countOf(bytes, close))
-            return false;
+    // Every tag starts with '<' and holds no other, so no two occurrences overlap
+    // and one pass over the '<' counts them all: +1 for an opening, -1 for a closing.
+    std::array<qsizetype, Blocks.size()> balance{};
+    for (qsizetype at = bytes.indexOf('<'); at >= 0; at = bytes.indexOf('<', at + 1)) {
+        const QByteArrayView rest = bytes.sliced(at);
+        for (std::size_t b = 0; b < Blocks.size(); ++b) {
+            if (rest.startsWith(Blocks[b].first))
+                ++balance[b];
+            else if (rest.startsWith(Blocks[b].second))
+                --balance[b];
+        }
     }
-    return true;
+    return std::all_of(balance.begin(), balance.end(), [](qsizetype n) { return n == 0; });
 }

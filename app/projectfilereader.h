@@ -42,11 +42,16 @@ QList<ProjectRoom> ParseProjectItems(QStringView text);
 
 ProjectDocument ParseProjectDocument(QStringView text);
 
-// The bytes of a file, decoded and parsed.
+// The bytes of a file parsed as their decoded text would be: the byte-order
+// mark skipped, CR LF read as LF, invalid UTF-8 as U+FFFD. Only the values
+// are decoded.
 ProjectDocument ParseProjectBytes(QByteArrayView bytes);
 
 // The bytes of a file as loading reads them: hostile record counts refused,
 // numbers beyond float range read as 0 with a notice.
 ProjectLoadResult ReadProjectBytes(QByteArrayView bytes);
+
+// The decoded text of a file, read as ReadProjectBytes reads its bytes.
+ProjectLoadResult ReadProjectText(QStringView text);
 
 ProjectLoadResult LoadProjectFile(const QString &path);

@@ -1,18 +1,140 @@
-// Every concatenation below is sized once and appended once.
-#define QT_USE_QSTRINGBUILDER
-
 #include "projectfilewriter.h"
 
-#include "projectfileencoding.h"
 
 #include "estimate/numbertext.h"
 #include "estimate/savefailure.h"
 
 #include <QSaveFile>
 
+#include <algorithm>
+#include <string_view>
+
 namespace {
 
-const QString LF = QStringLiteral("\n");
+// A number written with a fixed count of decimals; a percent is the fraction
+// times 100 (a float product) followed by "%".
+struct Fixed {
+    double value;
+    int decimals;
+};
+
+Fixed two(float v)
+{
+    return {double(v), 2};
+}
+
+Fixed three(float v)
+{
+    return {double(v), 3};
+}
+
+Fixed six(float v)
+{
+    return {double(v), 6};
+}
+
+struct Percent {
+    float fraction;
+};
+
+// The document text: UTF-16 with LF line ends.
+class TextOut
+{
+public:
+    explicit TextOut(qsizetype expected) { m_text.reserve(expected); }
+
+    TextOut &operator<<(std::string_view ascii)
+    {
+        m_text.append(QLatin1String(ascii.data(), qsizetype(ascii.size())));
+        return *this;
+    }
+    TextOut &operator<<(QStringView value)
+    {
+        m_text.append(value);
+        return *this;
+    }
+    TextOut &operator<<(Fixed n)
+    {
+        m_text.append(NumberText::fixed(n.value, n.decimals));
+        return *this;
+    }
+
+    QString take() { return std::move(m_text); }
+
+private:
+    QString m_text;
+};
+
+// The file's bytes: UTF-8 with CR LF line ends, as encoding the document text
+// would give them. Each value is encoded alone; it is bounded by ASCII on both
+// sides, so it encodes exactly as it would within the whole text.
+class FileOut
+{
+public:
+    explicit FileOut(qsizetype expected)
+    {
+        m_bytes.reserve(expected);
+        m_bytes.append("\xEF\xBB\xBF");
+    }
+
+    FileOut &operator<<(std::string_view ascii)
+    {
+        for (std::size_t start = 0;;) {
+            const std::size_t lf = ascii.find('\n', start);
+            m_bytes.append(ascii.data() + start, qsizetype((lf == ascii.npos ? ascii.size() : lf) - start));
+            if (lf == ascii.npos)
+                return *this;
+            m_bytes.append("\r\n", 2);
+            start = lf + 1;
+        }
+    }
+    FileOut &operator<<(QStringView value)
+    {
+        const char16_t *units = value.utf16();
+        const bool ascii = std::all_of(units, units + value.size(), [](char16_t c) { return c < 0x80; });
+        if (!ascii) {
+            const QByteArray utf8 = value.toUtf8();
+            return *this << std::string_view(utf8.constData(), std::size_t(utf8.size()));
+        }
+        for (char16_t c : std::u16string_view(units, std::size_t(value.size()))) {
+            if (c == u'\n')
+                m_bytes.append('\r');
+            m_bytes.append(char(c));
+        }
+        return *this;
+    }
+    FileOut &operator<<(Fixed n)
+    {
+        NumberText::appendFixed(m_bytes, n.value, n.decimals);
+        return *this;
+    }
+
+    QByteArray take() { return std::move(m_bytes); }
+
+private:
+    QByteArray m_bytes;
+};
+
+template <typename Out> Out &operator<<(Out &out, Percent p)
+{
+    const float hundredths = p.fraction * 100.0f;
+    return out << Fixed{double(hundredths), 2} << std::string_view("%");
+}
+
+template <typename Out> Out &operator<<(Out &out, const char *ascii)
+{
+    return out << std::string_view(ascii);
+}
+
+template <typename Out> Out &operator<<(Out &out, const QString &value)
+{
+    return out << QStringView(value);
+}
+
+template <typename Out> Out &operator<<(Out &out, QChar c)
+{
+    return out << QStringView(&c, 1);
+}
 
 // About the text of an item with its lines, so that the text is seldom moved while it grows.
 constexpr qsizetype ApproximateRowLength = 1024;
@@ -31,142 +153,128 @@ QString headValue(const ProjectInfo &info, int i)
     return value;
 }
 
-QString two(float v)
+template <typename Out> void appendHead(Out &out, const ProjectInfo &info)
 {
-    return NumberText::fixed(double(v), 2);
-}
-
-QString three(float v)
-{
-    return NumberText::fixed(double(v), 3);
-}
-
-QString six(float v)
-{
-    return NumberText::fixed(double(v), 6);
-}
-
-// A rate fraction as the percent text of the file; the product is a float.
-QString percent(float fraction)
-{
-    const float hundredths = fraction * 100.0f;
-    return NumberText::fixed(double(hundredths), 2) + u'%';
-}
-
-void appendHead(QString &out, const ProjectInfo &info)
-{
-    const QString tabs(6, u'\t');
-    out += LF + QStringLiteral("   <head>") + tabs;
+    static constexpr const char *Tabs = "\t\t\t\t\t\t";
+    out << "\n   <head>" << Tabs;
     for (int i = 0; i < ProjectInfo::FieldCount; ++i) {
         const QString tag = ProjectInfo::fieldTag(i);
-        out += LF + QStringLiteral("      <") + tag + QStringLiteral("> ") + headValue(info, i) +
-               QStringLiteral(" </") + tag + u'>' + tabs;
+        out << "\n      <" << tag << "> " << headValue(info, i) << " </" << tag << ">" << Tabs;
     }
-    out += LF + QStringLiteral("   </head>");
+    out << "\n   </head>";
 }
 
-void appendRate(QString &out, const RateSettings &rates)
+template <typename Out> void appendRate(Out &out, const RateSettings &rates)
 {
-    out += LF + QStringLiteral("      <rate ");
-    const QString q = QStringLiteral("\"");
-    out += QStringLiteral("Profit=\"") +
-           (rates.profitEnabled ? rates.mainProfit + q + u' ' : QStringLiteral("0\""));
-    out += QStringLiteral(" Loss=\"") + (rates.lossEnabled ? rates.loss : QStringLiteral("0")) + q;
-    out += QStringLiteral(" Tax=\"") + (rates.taxEnabled ? rates.tax : QStringLiteral("0")) + q;
-    out += QStringLiteral("/>");
+    out << "\n      <rate ";
+    out << "Profit=\"";
+    if (rates.profitEnabled)
+        out << rates.mainProfit << "\" ";
+    else
+        out << "0\"";
+    out << " Loss=\"" << (rates.lossEnabled ? rates.loss : QStringLiteral("0")) << "\"";
+    out << " Tax=\"" << (rates.taxEnabled ? rates.tax : QStringLiteral("0")) << "\"";
+    out << "/>";
 }
 
-void appendPageLine(QString &out, const QString &tag, const QString &value)
+template <typename Out> void appendPageLine(Out &out, const char *tag, const QString &value)
 {
-    out += LF + u'<' + tag + u'>' + value + QStringLiteral("</") + tag + u'>';
+    out << "\n<" << tag << ">" << value << "</" << tag << ">";
 }
 
-void appendPage(QString &out, const PageSettings &page)
+template <typename Out> void appendPage(Out &out, const PageSettings &page)
 {
-    out += LF + QStringLiteral("<page>");
-    appendPageLine(out, QStringLiteral("pagesize"), page.pagesize);
-    appendPageLine(out, QStringLiteral("pageorientation"), page.pageorientation);
-    appendPageLine(out, QStringLiteral("pagemarginleft"), page.pagemarginleft);
-    appendPageLine(out, QStringLiteral("pagemarginright"), page.pagemarginright);
-    appendPageLine(out, QStringLiteral("pagemargintop"), page.pagemargintop);
-    appendPageLine(out, QStringLiteral("pagemarginbottom"), page.pagemarginbottom);
-    out += LF + QStringLiteral("</page>");
+    out << "\n<page>";
+    appendPageLine(out, "pagesize", page.pagesize);
+    appendPageLine(out, "pageorientation", page.pageorientation);
+    appendPageLine(out, "pagemarginleft", page.pagemarginleft);
+    appendPageLine(out, "pagemarginright", page.pagemarginright);
+    appendPageLine(out, "pagemargintop", page.pagemargintop);
+    appendPageLine(out, "pagemarginbottom", page.pagemarginbottom);
+    out << "\n</page>";
 }
 
-// Values are concatenated, never substituted, so a value holding "%1" stays as it is.
-void appendOpening(QString &out, const QString &element, const QString &nameKey, const Opening &o)
+// Values are appended, never substituted, so a value holding "%1" stays as it is.
+template <typename Out> void appendOpening(Out &out, const char *element, const char *nameKey, const Opening &o)
 {
-    out += LF + QString(11, u' ') + u'<' + element + u' ' + nameKey + QStringLiteral("=\"") + o.name +
-           QStringLiteral("\" long=\"") + two(o.long_) + QStringLiteral("\" width=\"") + two(o.width) +
-           QStringLiteral("\" />");
+    out << "\n           <" << element << " " << nameKey << "=\"" << o.name << "\" long=\"" << two(o.long_)
+        << "\" width=\"" << two(o.width) << "\" />";
 }
 
-void appendRoom(QString &out, const RoomData &room)
+template <typename Out> void appendRoom(Out &out, const RoomData &room)
 {
-    out += LF + QStringLiteral("      <room name=\"") + room.name + QStringLiteral("\" long=\"") +
-           two(room.long_) + QStringLiteral("\" width=\"") + two(room.width) +
-           QStringLiteral("\" height=\"") + two(room.height) + QStringLiteral("\" checkType=\"") +
-           QString::number(room.checkType) + QStringLiteral("\">");
+    out << "\n      <room name=\"" << room.name << "\" long=\"" << two(room.long_) << "\" width=\""
+        << two(room.width) << "\" height=\"" << two(room.height) << "\" checkType=\""
+        << QString::number(room.checkType) << "\">";
     for (const Opening &door : room.doors)
-        appendOpening(out, QStringLiteral("door"), QStringLiteral("doorName"), door);
+        appendOpening(out, "door", "doorName", door);
     for (const Opening &window : room.windows)
-        appendOpening(out, QStringLiteral("window"), QStringLiteral("windowName"), window);
+        appendOpening(out, "window", "windowName", window);
 }
 
-void appendBrandStart(QString &out, const BrandData &b)
+template <typename Out> void appendBrandStart(Out &out, const BrandData &b)
 {
-    out += LF + QString(11, u' ') + QStringLiteral("<brand unit=\"") + b.unit + QStringLiteral("\" num=\"") +
-           three(b.num) + QStringLiteral("\"  loss=\"") + percent(b.loss) + QStringLiteral("\" material=\"") +
-           three(b.material) + QStringLiteral("\" materialprofit=\"") + percent(b.materialprofit) +
-           QStringLiteral("\" machine=\"") + three(b.machine) + QStringLiteral("\" machineprofit=\"") +
-           percent(b.machineprofit) + QStringLiteral("\" laborcost=\"") + three(b.laborcost) +
-           QStringLiteral("\" laborprofit=\"") + percent(b.laborprofit) + QStringLiteral("\" management=\"") +
-           three(b.management) + QStringLiteral("\" managementprofit=\"") + percent(b.managementprofit) +
-           QStringLiteral("\" tax=\"") + percent(b.tax) + QStringLiteral("\">");
+    out << "\n           <brand unit=\"" << b.unit << "\" num=\"" << three(b.num) << "\"  loss=\""
+        << Percent{b.loss} << "\" material=\"" << three(b.material) << "\" materialprofit=\""
+        << Percent{b.materialprofit} << "\" machine=\"" << three(b.machine) << "\" machineprofit=\""
+        << Percent{b.machineprofit} << "\" laborcost=\"" << three(b.laborcost) << "\" laborprofit=\""
+        << Percent{b.laborprofit} << "\" management=\"" << three(b.management) << "\" managementprofit=\""
+        << Percent{b.managementprofit} << "\" tax=\"" << Percent{b.tax} << "\">";
 }
 
 // The kind attribute says which list the line was in, not what the line says.
-void appendMtLine(QString &out, QChar listKind, const MtLine &m)
+template <typename Out> void appendMtLine(Out &out, const char *listKind, const MtLine &m)
 {
-    out += LF + QString(13, u' ') + QStringLiteral("<mt kind=\"") + listKind + QStringLiteral("\" id=\"") +
-           m.id + QStringLiteral("\" name=\"") + m.name + QStringLiteral("\" classify=\"") + m.classify +
-           QStringLiteral("\" code=\"") + m.code + QStringLiteral("\" unit=\"") + m.unit +
-           QStringLiteral("\" price=\"") + six(m.price) + QStringLiteral("\" num=\"") + six(m.num) +
-           QStringLiteral("\" desc=\"") + m.desc + QStringLiteral("\" />");
+    out << "\n             <mt kind=\"" << listKind << "\" id=\"" << m.id << "\" name=\"" << m.name
+        << "\" classify=\"" << m.classify << "\" code=\"" << m.code << "\" unit=\"" << m.unit
+        << "\" price=\"" << six(m.price) << "\" num=\"" << six(m.num) << "\" desc=\"" << m.desc << "\" />";
 }
 
-void appendItem(QString &out, const ConstructItem &item)
+template <typename Out> void appendItem(Out &out, const ConstructItem &item)
 {
-    out += LF + QString(9, u' ') + QStringLiteral("<construction name=\"") + item.itemName +
-           QStringLiteral("\" desc=\"") + item.itemDesc + QStringLiteral("\" kind=\"") + item.categoryKind +
-           QStringLiteral("\">");
+    out << "\n         <construction name=\"" << item.itemName << "\" desc=\"" << item.itemDesc
+        << "\" kind=\"" << item.categoryKind << "\">";
     appendBrandStart(out, item.brand);
     for (const MtLine &m : item.brand.materials)
-        appendMtLine(out, u'0', m);
+        appendMtLine(out, "0", m);
     for (const MtLine &m : item.brand.machines)
-        appendMtLine(out, u'1', m);
-    out += LF + QString(11, u' ') + QStringLiteral("</brand>") + LF + QString(9, u' ') +
-           QStringLiteral("</construction>");
+        appendMtLine(out, "1", m);
+    out << "\n           </brand>\n         </construction>";
 }
 
-const QString RoomClose = QStringLiteral("\n      </room>");
+constexpr const char *RoomClose = "\n      </room>";
 
 // An item ahead of the first room lands outside any room element; the closing
 // tag before each later room and after the last row keeps the old layout.
-void appendRows(QString &out, const QList<EstimateRow> &rows)
+template <typename Out> void appendRows(Out &out, const QList<EstimateRow> &rows)
 {
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const EstimateRow &row = rows.at(i);
         if (row.isRoom()) {
             if (i > 0)
-                out += RoomClose;
+                out << RoomClose;
             appendRoom(out, row.room);
         } else if (row.isConstruct()) {
             appendItem(out, row.item);
         }
     }
     if (!rows.isEmpty())
-        out += RoomClose;
+        out << RoomClose;
+}
+
+template <typename Out>
+auto compose(const ProjectInfo &info, const RateSettings &rates, const PageSettings &page,
+             const QList<EstimateRow> &rows)
+{
+    Out out(ApproximateRowLength * (rows.size() + 1));
+    out << "<?xml version='1.0' encoding='utf-8'?>\n<root>\n   <version>Quillary20161009</version>";
+    appendHead(out, info);
+    out << "\n   <Item>";
+    appendRate(out, rates);
+    appendPage(out, page);
+    appendRows(out, rows);
+    out << "\n   </Item>\n</root>";
+    return out.take();
 }
 
 } // namespace
@@ -174,24 +282,13 @@ void appendRows(QString &out, const QList<EstimateRow> &rows)
 QString ComposeProjectText(const ProjectInfo &info, const RateSettings &rates, const PageSettings &page,
                            const QList<EstimateRow> &rows)
 {
-    QString out;
-    out.reserve(ApproximateRowLength * rows.size());
-    out += QStringLiteral("<?xml version='1.0' encoding='utf-8'?>\n<root>\n"
-                          "   <version>Quillary20161009</version>");
-    appendHead(out, info);
-    out += LF + QStringLiteral("   <Item>");
-    appendRate(out, rates);
-    appendPage(out, page);
-    appendRows(out, rows);
-    out += LF + QStringLiteral("   </Item>");
-    out += LF + QStringLiteral("</root>");
-    return out;
+    return compose<TextOut>(info, rates, page, rows);
 }
 
 QByteArray ComposeProjectFile(const ProjectInfo &info, const RateSettings &rates, const PageSettings &page,
                               const QList<EstimateRow> &rows)
 {
-    return ProjectFileEncoding::encode(ComposeProjectText(info, rates, page, rows));
+    return compose<FileOut>(info, rates, page, rows);
 }
 
 ProjectSaveResult SaveProjectFile(const QString &path, const ProjectInfo &info, const RateSettings &rates,

@@ -13,7 +13,7 @@ int runBillDump(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "bill: usage: bill PROJECT.gzj [--list bill|material|machine] [--precision 0|1|2]\n";
         return ExitBadInput;
     }
-    HeadlessProject project;
+    HeadlessProject project(HeadlessProject::tablesFor(parsed->list));
     if (!project.open(parsed->paths.first(), "bill", err))
         return ExitBadInput;
     AppContext &c = project.context();

@@ -134,11 +134,11 @@ int runExport(const QStringList &args, QTextStream &, QTextStream &err)
     // Rows are fitted as the project is read, the bill's number columns when it is laid out.
     const QtTextMeasure screen;
     const PrintTextMeasure measure(screen);
-    HeadlessProject project;
+    HeadlessProject project(HeadlessProject::tablesFor(options->list));
     if (writer->measured)
         project.context().setTextMeasure(&measure);
 #else
-    HeadlessProject project;
+    HeadlessProject project(HeadlessProject::tablesFor(options->list));
 #endif
     if (!project.open(options->project, "export", err))
         return ExitBadInput;

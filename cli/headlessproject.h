@@ -16,6 +16,10 @@ public:
 
     explicit HeadlessProject(Tables tables = Tables::Filled);
 
+    // The bill of quantities is filled with the budget table; the resource
+    // lists are built from the estimate alone.
+    static Tables tablesFor(int list) { return list == BillLists::BillOfQuantities ? Tables::Filled : Tables::Skipped; }
+
     // Reads a project; on failure one line goes to err and the answer is false.
     bool open(const QString &path, const char *command, QTextStream &err);
 

@@ -3,6 +3,7 @@
 #include "clicommand.h"
 #include "exportcommand.h"
 #include "projectjsoncommand.h"
+#include "largeheap.h"
 #include "projectresavecommand.h"
 #include "tabledumpcommand.h"
 #include "templateexportcommand.h"
@@ -68,6 +69,7 @@ const CliCommand *commandNamed(const QString &name)
 
 int main(int argc, char *argv[])
 {
+    UseLargeHeapPages();
     // Printed formats are written by export, the one command that needs fonts.
     const bool needsFonts = argc > 1 && std::strcmp(argv[1], "export") == 0;
     const std::unique_ptr<QCoreApplication> app = makeCliApplication(argc, argv, needsFonts);

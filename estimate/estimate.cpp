@@ -110,14 +110,19 @@ EstimateChange Estimate::insertItem(int requestedIndex, const ConstructItem &ite
 void Estimate::insertRow(const InsertPlace &place, const ConstructItem &item, const RateSettings &rates,
                          const DocumentState &document)
 {
+    m_rows.insert(place.index, pricedRow(item, rates, document));
+    addToSums(place.index, place.room);
+    refreshTotals();
+}
+
+EstimateRow Estimate::pricedRow(const ConstructItem &item, const RateSettings &rates, const DocumentState &document)
+{
     EstimateRow row;
     row.kind = ConstructKindText;
     row.item = item;
     Pricing::applyRatesOnInsert(row.item.brand, rates, document.pendingOperation);
     row.costs = Pricing::priceRow(row.item.brand);
-    m_rows.insert(place.index, std::move(row));
-    addToSums(place.index, place.room);
-    refreshTotals();
+    return row;
 }
 
 bool Estimate::boundAdmits(const BrandData &brand)
@@ -133,21 +138,33 @@ bool Estimate::boundAdmits(const BrandData &brand)
     return m_insertBound->add(brand);
 }
 
+// As inserting each item in turn, sums added in file order; where each item
+// goes is worked out on item numbers, and each row is moved into place once.
 void Estimate::appendRoomWithItems(const RoomData &room, const QList<ConstructItem> &items,
                                    const RateSettings &rates, DocumentState &document)
 {
     m_insertBound.reset();
     appendRoom(room);
+    const int roomIndex = rowCount() - 1;
     CategoryRuns runs;
-    runs.startRoom(rowCount() - 1);
+    runs.startRoom(roomIndex);
+    QList<EstimateRow> priced;
+    priced.reserve(items.size());
+    QList<qsizetype> order; // item numbers in row order
+    order.reserve(items.size());
     for (const ConstructItem &item : items) {
         document.modified = true;
         m_idle = false;
         const InsertPlace place = runs.placeFor(item.categoryKind);
-        insertRow(place, item, rates, document);
+        order.insert(place.index - roomIndex - 1, priced.size());
+        priced.append(pricedRow(item, rates, document));
+        addToSums(priced.back().costs, place.room);
+        refreshTotals();
         runs.inserted(place, item.categoryKind);
         m_idle = true;
     }
+    for (qsizetype i : order)
+        m_rows.append(std::move(priced[i]));
 }
 
 CellEdit Estimate::editCell(int index, int column, const QString &text)
@@ -545,7 +562,11 @@ void Estimate::subtractFromSums(int index, int room)
 
 void Estimate::addToSums(int index, int room)
 {
-    const RowCosts &c = m_rows[index].costs;
+    addToSums(m_rows[index].costs, room);
+}
+
+void Estimate::addToSums(const RowCosts &c, int room)
+{
     if (room >= 0) {
         RowCosts &r = m_rows[room].costs;
         r.total += c.total;

@@ -35,6 +35,8 @@ public:
     // False while an operation on the estimate (or a rebuild of a bill list) runs.
     bool isIdle() const { return m_idle; }
     void setIdle(bool idle) { m_idle = idle; }
+    // Room for that many rows in all, so that filling a whole project moves no row.
+    void reserveRows(qsizetype rows) { m_rows.reserve(rows); }
 
     EstimateChange appendRoom(const QString &name);
     EstimateChange appendRoom(const RoomData &room);
@@ -104,6 +106,9 @@ private:
                    const DocumentState &document);
     void subtractFromSums(int index, int room);
     void addToSums(int index, int room);
+    void addToSums(const RowCosts &c, int room);
+    static EstimateRow pricedRow(const ConstructItem &item, const RateSettings &rates,
+                                 const DocumentState &document);
     EstimateChange removeItemRow(int index);
     EstimateChange removeRoomRow(int index);
     void takeRows(int first, int count, EstimateChange &change);

@@ -4,16 +4,18 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace {
 
 // Copies the span of the leading number (after white space) into ASCII.
 // from_chars refuses a leading '+', so that sign is dropped here.
-std::string leadingNumberSpan(QStringView text)
+// Over the code units of either form: the span is ASCII in both.
+template <typename Char> std::string leadingNumberSpan(std::basic_string_view<Char> text)
 {
     qsizetype i = 0;
-    const qsizetype n = text.size();
-    auto isSpace = [](QChar c) {
+    const qsizetype n = qsizetype(text.size());
+    auto isSpace = [](auto c) {
         return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f' || c == u'\v';
     };
     while (i < n && isSpace(text[i]))
@@ -27,7 +29,7 @@ std::string leadingNumberSpan(QStringView text)
     auto isDigit = [&](qsizetype k) { return k < n && text[k] >= u'0' && text[k] <= u'9'; };
     bool digits = false;
     while (isDigit(i)) {
-        out.push_back(char(text[i].unicode()));
+        out.push_back(char(text[i]));
         ++i;
         digits = true;
     }
@@ -36,7 +38,7 @@ std::string leadingNumberSpan(QStringView text)
         bool fraction = false;
         std::string frac = ".";
         while (isDigit(k)) {
-            frac.push_back(char(text[k].unicode()));
+            frac.push_back(char(text[k]));
             ++k;
             fraction = true;
         }
@@ -52,12 +54,12 @@ std::string leadingNumberSpan(QStringView text)
         qsizetype k = i + 1;
         std::string exp = "e";
         if (k < n && (text[k] == u'+' || text[k] == u'-')) {
-            exp.push_back(char(text[k].unicode()));
+            exp.push_back(char(text[k]));
             ++k;
         }
         bool expDigits = false;
         while (isDigit(k)) {
-            exp.push_back(char(text[k].unicode()));
+            exp.push_back(char(text[k]));
             ++k;
             expDigits = true;
         }
@@ -110,16 +112,13 @@ template <typename T> T parseSpan(const std::string &span)
     return value;
 }
 
-} // namespace
-
-namespace NumberText {
-
-QString fixed(double value, int decimals)
+// The text of printf("%0.<decimals>f", value), handed to `use`.
+template <typename Use> auto formatFixed(double value, int decimals, Use use)
 {
     if (std::isnan(value))
-        return value < 0 || std::signbit(value) ? QStringLiteral("-nan") : QStringLiteral("nan");
+        return use(value < 0 || std::signbit(value) ? std::string_view("-nan") : std::string_view("nan"));
     if (std::isinf(value))
-        return value < 0 ? QStringLiteral("-inf") : QStringLiteral("inf");
+        return use(value < 0 ? std::string_view("-inf") : std::string_view("inf"));
     // The largest double has 309 integer digits; the buffer fits any precision,
     // and the usual few decimals fit the one on the stack.
     char small[400];
@@ -129,17 +128,38 @@ QString fixed(double value, int decimals)
         large.resize(size);
     char *buffer = size > sizeof small ? large.data() : small;
     const auto result = std::to_chars(buffer, buffer + size, value, std::chars_format::fixed, decimals);
-    return QString::fromLatin1(buffer, result.ptr - buffer);
+    return use(std::string_view(buffer, std::size_t(result.ptr - buffer)));
+}
+
+} // namespace
+
+namespace NumberText {
+
+QString fixed(double value, int decimals)
+{
+    return formatFixed(value, decimals, [](std::string_view text) {
+        return QString::fromLatin1(text.data(), qsizetype(text.size()));
+    });
+}
+
+void appendFixed(QByteArray &out, double value, int decimals)
+{
+    formatFixed(value, decimals, [&out](std::string_view text) { out.append(text.data(), qsizetype(text.size())); });
 }
 
 double leadingDouble(QStringView text)
 {
-    return parseSpan<double>(leadingNumberSpan(text));
+    return parseSpan<double>(leadingNumberSpan(std::u16string_view(text.utf16(), std::size_t(text.size()))));
 }
 
 float leadingFloat(QStringView text)
 {
-    return parseSpan<float>(leadingNumberSpan(text));
+    return parseSpan<float>(leadingNumberSpan(std::u16string_view(text.utf16(), std::size_t(text.size()))));
+}
+
+float leadingFloat(QByteArrayView utf8)
+{
+    return parseSpan<float>(leadingNumberSpan(std::string_view(utf8.data(), std::size_t(utf8.size()))));
 }
 
 QString shortest(float value)

@@ -10,6 +10,11 @@ constexpr qsizetype FreeCharacters = qsizetype(4) << 20;
 
 } // namespace
 
+bool RecordBudget::fits(qsizetype textSize, qsizetype spent)
+{
+    return spent <= std::max(textSize, FreeCharacters);
+}
+
 bool RecordBudget::fits(QStringView text, Weights weights)
 {
     const qsizetype budget = std::max(text.size(), FreeCharacters);

@@ -20,6 +20,9 @@ public:
 
     static bool fits(QStringView text, Weights weights);
 
+    // The same for records already weighed, of a text of that many characters.
+    static bool fits(qsizetype textSize, qsizetype spent);
+
     // What the user is told about such a file.
     static QString refusalText() { return QStringLiteral("文件过大或已损坏"); }
 };

@@ -1,5 +1,7 @@
 // Feeds arbitrary bytes to the project file reader, then writes what it read
-// and reads that again: neither direction may crash or hang on any input.
+// and reads that again: neither direction may crash or hang on any input, and
+// both read and write the bytes exactly as the decoded text would be.
+#include "app/projectfileencoding.h"
 #include "app/projectfilereader.h"
 #include "app/projectfilewriter.h"
 #include "estimate/estimate.h"
@@ -11,24 +13,6 @@
 #include <cstdint>
 
 namespace {
-
-QList<EstimateRow> rowsOf(const ProjectDocument &doc)
-{
-    QList<EstimateRow> rows;
-    for (const ProjectRoom &r : doc.rooms) {
-        EstimateRow room;
-        room.kind = QStringLiteral("room");
-        room.room = r.room;
-        rows.append(room);
-        for (const ConstructItem &item : r.items) {
-            EstimateRow row;
-            row.kind = QStringLiteral("construct");
-            row.item = item;
-            rows.append(row);
-        }
-    }
-    return rows;
-}
 
 bool finite(const RowCosts &c)
 {
@@ -68,14 +52,23 @@ void checkPricedProject(const ProjectDocument &doc, const RateSettings &rates)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const ProjectLoadResult read =
-        ReadProjectBytes(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const ProjectLoadResult read = ReadProjectBytes(bytes);
+    // The bytes read exactly as their decoded text reads.
+    const ProjectLoadResult fromText = ReadProjectText(ProjectFileEncoding::decode(bytes));
+    if (read.status != fromText.status || read.errorText != fromText.errorText ||
+        read.noticeText != fromText.noticeText || !(read.document == fromText.document))
+        __builtin_trap();
     const ProjectDocument &doc = read.document;
     RateSettings rates;
     if (doc.rates)
         doc.rates->applyTo(rates);
     checkPricedProject(doc, rates);
-    const QByteArray written = ComposeProjectFile(doc.info, rates, PageSettings(), rowsOf(doc));
+    const QList<EstimateRow> rows = doc.rows();
+    const QByteArray written = ComposeProjectFile(doc.info, rates, PageSettings(), rows);
+    // The bytes written are exactly the encoded document text.
+    if (written != ProjectFileEncoding::encode(ComposeProjectText(doc.info, rates, PageSettings(), rows)))
+        __builtin_trap();
     // What was read holds only numbers a float holds, so nothing non-finite is written.
     if (written.contains("inf") || written.contains("nan"))
         __builtin_trap();

@@ -7,14 +7,14 @@
 #include "reports/billlists.h"
 #include "reports/listexport.h"
 
+#include "benchproject.h"
+
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace {
 
@@ -36,12 +36,10 @@ ConstructItem benchItem(int n)
     return item;
 }
 
-QString programFolder();
-
 // One project of Items items in Rooms rooms, its bill grid filled, saved once for the process runs.
 struct BigProject {
     QTemporaryDir folder;
-    AppContext context{AppFolders(folder.path(), programFolder())};
+    AppContext context{AppFolders(folder.path(), BenchProject::programFolder())};
     DocumentLifecycle lifecycle{context};
     QString path = folder.filePath(QStringLiteral("big.gzj"));
 
@@ -67,13 +65,6 @@ BigProject &project()
     return big;
 }
 
-QString programFolder()
-{
-    char self[4096];
-    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    return QFileInfo(QString::fromLocal8Bit(self, n > 0 ? int(n) : 0)).absolutePath();
-}
-
 void BM_BillWorkbook(benchmark::State &state)
 {
     BigProject &big = project();
@@ -97,30 +88,13 @@ void BM_BillPage(benchmark::State &state)
     }
 }
 
-double childCpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// The whole process as a user runs it. On a shared machine its CPU time (the
-// counter child_cpu_s, user plus system) says more than the real time.
+// The whole process as a user runs it.
 void BM_CliExport(benchmark::State &state, const char *extension)
 {
     BigProject &big = project();
-    const QString cli = programFolder() + QStringLiteral("/plotwright-cli");
     const QString out = big.folder.filePath(QStringLiteral("cli.") + QLatin1String(extension));
-    const double cpuBefore = childCpuSeconds();
-    for (auto _ : state) {
-        QProcess process;
-        process.start(cli, {QStringLiteral("export"), big.path, QStringLiteral("-o"), out});
-        if (!process.waitForFinished(60000) || process.exitCode() != 0)
-            state.SkipWithError(process.readAllStandardError().constData());
-    }
-    state.counters["child_cpu_s"] =
-        benchmark::Counter((childCpuSeconds() - cpuBefore) / double(state.iterations()));
+    BenchProject::runProcess(state, QStringLiteral("plotwright-cli"),
+                             {QStringLiteral("export"), big.path, QStringLiteral("-o"), out});
 }
 
 } // namespace

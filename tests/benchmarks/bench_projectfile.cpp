@@ -71,19 +71,7 @@ void BM_ResaveWithoutTables(benchmark::State &state)
 void BM_WriteProject(benchmark::State &state)
 {
     const ProjectDocument document = ParseProjectBytes(tenThousand());
-    QList<EstimateRow> rows;
-    for (const ProjectRoom &room : document.rooms) {
-        EstimateRow r;
-        r.kind = QStringLiteral("room");
-        r.room = room.room;
-        rows << r;
-        for (const ConstructItem &it : room.items) {
-            EstimateRow row;
-            row.kind = QStringLiteral("construct");
-            row.item = it;
-            rows << row;
-        }
-    }
+    const QList<EstimateRow> rows = document.rows();
     for (auto _ : state)
         benchmark::DoNotOptimize(
             ComposeProjectFile(document.info, RateSettings(), PageSettings(), rows).size());
@@ -131,6 +119,37 @@ void BM_LineEnds(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * file.size());
 }
 
+// The whole processes, in turn in one run: the yardstick (a process that only
+// parses the file into a pugixml DOM) and `plotwright-cli resave` of the same file.
+struct TenThousandFile {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("big.gzj"));
+    TenThousandFile()
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(tenThousand()) != tenThousand().size())
+            path.clear();
+    }
+};
+
+const TenThousandFile &tenThousandFile()
+{
+    static const TenThousandFile file;
+    return file;
+}
+
+void BM_ProcessPugixmlParse(benchmark::State &state)
+{
+    BenchProject::runProcess(state, QStringLiteral("pugixml_parse"), {tenThousandFile().path});
+}
+
+void BM_ProcessResave(benchmark::State &state)
+{
+    const TenThousandFile &in = tenThousandFile();
+    BenchProject::runProcess(state, QStringLiteral("plotwright-cli"),
+                             {QStringLiteral("resave"), in.path, in.dir.filePath(QStringLiteral("out.gzj"))});
+}
+
 BENCHMARK(BM_PugixmlParse)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadProjectBytes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteProject)->Unit(benchmark::kMillisecond);
@@ -138,5 +157,7 @@ BENCHMARK(BM_ResaveWithoutTables)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OneLongGroup)->Arg(4000)->Arg(16000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_TemplateCategories)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_LineEnds)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProcessPugixmlParse)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_ProcessResave)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 } // namespace

@@ -5,8 +5,51 @@
 #include "app/projectfilewriter.h"
 
 #include <QByteArray>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace BenchProject {
+
+// The folder of the running benchmark, where plotwright-cli is built too.
+inline QString programFolder()
+{
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    return QFileInfo(QString::fromLocal8Bit(self, n > 0 ? int(n) : 0)).absolutePath();
+}
+
+inline double childCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Runs a program of the build folder once per iteration, as a user runs it. On a
+// shared machine its CPU time (the counter child_cpu_s, user plus system) says
+// more than the real time.
+inline void runProcess(benchmark::State &state, const QString &program, const QStringList &arguments)
+{
+    const QString path = programFolder() + u'/' + program;
+    const double cpuBefore = childCpuSeconds();
+    for (auto _ : state) {
+        QProcess process;
+        process.start(path, arguments);
+        if (!process.waitForFinished(120000) || process.exitCode() != 0)
+            state.SkipWithError((program + QStringLiteral(" failed: ") +
+                                 QString::fromLocal8Bit(process.readAllStandardError()))
+                                    .toLocal8Bit()
+                                    .constData());
+    }
+    state.counters["child_cpu_s"] =
+        benchmark::Counter((childCpuSeconds() - cpuBefore) / double(state.iterations()));
+}
 
 inline MtLine line(int n, bool machine)
 {

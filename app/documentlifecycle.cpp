@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <climits>
 
 DocumentLifecycle::DocumentLifecycle(AppContext &context) : m_context(context)
 {
@@ -125,6 +127,10 @@ void DocumentLifecycle::applyDocument(const ProjectDocument &document, const QSt
     c.estimate().setIdle(false);
     // The room list of the left pane shows this project's rooms only.
     c.shared().roomNames.clear();
+    qsizetype rows = document.rooms.size();
+    for (const ProjectRoom &room : document.rooms)
+        rows += room.items.size();
+    c.estimate().reserve(int(std::min<qsizetype>(rows, INT_MAX)));
     for (const ProjectRoom &room : document.rooms) {
         if (!m_tablesFilled) {
             fillEstimateOnly(room);

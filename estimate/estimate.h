@@ -85,6 +85,8 @@ public:
 
     // Empties the rows and zeroes the project sums; precision and idle flag stay.
     void clear();
+    // Room for this many rows, so that filling a long project does not move the rows again and again.
+    void reserve(int rows) { m_rows.reserve(rows); }
 
     // The room of a row: the nearest room row at or above it, -1 when none.
     int roomOf(int index) const;

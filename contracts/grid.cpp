@@ -599,7 +599,9 @@ bool Grid::addImageFile(const QString &key, const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    addImage(key, GridImage{path, file.readAll()});
+    QByteArray bytes = file.readAll();
+    bytes.squeeze(); // read in growing steps; a table may hold a picture for each of hundreds of rooms
+    addImage(key, GridImage{path, std::move(bytes)});
     return true;
 }
 

@@ -11,16 +11,10 @@ namespace {
 constexpr int FileHeaderSize = 14;
 constexpr int InfoHeaderSize = 40;
 
-struct Background {
-    QByteArray infoHeader;
-    QByteArray pixels;
-    int width = 0;
-    int height = 0;
-    int bitsPerPixel = 0;
-};
+} // namespace
 
 // Reads the background; refuses sizes that do not fit the file instead of reading past it.
-bool readBackground(const QString &path, Background &bg)
+bool RoomPictures::readBackground(const QString &path, Background &bg)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -44,6 +38,8 @@ bool readBackground(const QString &path, Background &bg)
     bg.pixels = all.mid(start, dataSize);
     return true;
 }
+
+namespace {
 
 QByteArray fileHeader(qint64 dataSize)
 {
@@ -82,9 +78,14 @@ QString RoomPictures::pathOf(const QString &name) const
 
 bool RoomPictures::drawRoomPicture(const QString &name, const QString &path) const
 {
-    Background bg;
-    if (!readBackground(m_backgroundPath, bg))
-        return false;
+    // A project of many rooms draws many names on the same background: it is read once.
+    if (!m_background) {
+        Background read;
+        if (!readBackground(m_backgroundPath, read))
+            return false;
+        m_background = std::move(read);
+    }
+    const Background &bg = *m_background;
     QByteArray pixels = bg.pixels;
     if (m_painter) {
         const int x = bg.width / 2 - (int(name.size()) / 2) * 14 - 10;

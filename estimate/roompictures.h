@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class RoomTextPainter;
 
@@ -29,10 +31,20 @@ public:
     bool drawRoomPicture(const QString &name, const QString &path) const;
 
 private:
+    struct Background {
+        QByteArray infoHeader;
+        QByteArray pixels;
+        int width = 0;
+        int height = 0;
+        int bitsPerPixel = 0;
+    };
+    static bool readBackground(const QString &path, Background &bg);
+
     QString m_pictureFolder;
     QString m_backgroundPath;
     RoomTextPainter *m_painter;
     QStringList m_pictureNames;
     QStringList m_picturePaths;
     int m_pictureCounter = 0;
+    mutable std::optional<Background> m_background; // read on the first picture drawn
 };

@@ -16,6 +16,7 @@ namespace {
 
 constexpr int ResizeGrip = 3; // pixels either side of a column border that start a drag
 constexpr int MinimumColumnWidth = 2;
+constexpr int ManyRows = 64; // rows resized in one go beyond which the view is painted once after
 
 } // namespace
 
@@ -154,6 +155,12 @@ void GridView::applyRowHeights(int first, int last)
     const int standard = header->defaultSectionSize();
     first = std::max(first, 0);
     last = std::min(last, g->rowCount() - 1);
+    // A header that may paint works out where each resized section lies on screen, which is a
+    // pass over all the rows above it; many rows are resized unseen and the view painted once after.
+    const bool many = last - first >= ManyRows;
+    const bool painting = updatesEnabled();
+    if (many && painting)
+        setUpdatesEnabled(false);
     for (int row = first; row <= last; ++row) {
         const int height = g->rowHeight(row);
         const bool hidden = height <= 0;
@@ -162,6 +169,8 @@ void GridView::applyRowHeights(int first, int last)
         if (!hidden && (height != standard || header->sectionSize(row) != height))
             header->resizeSection(row, height);
     }
+    if (many && painting)
+        setUpdatesEnabled(true);
 }
 
 void GridView::applyColumnWidths(int first, int last)

@@ -99,6 +99,52 @@ TEST_F(GridViewTest, BatchOfChangesRebuildsSpansAndSizes)
     EXPECT_EQ(view.columnWidth(2), 123);
 }
 
+// Hundreds of rows resized in one batch stand where rows resized one at a time stand: the same
+// heights, places and scroll range, and the same picture once scrolled into the middle.
+TEST_F(GridViewTest, RowsResizedInBulkShowAsRowsResizedOneByOne)
+{
+    Grid single{8, 6};
+    GridView other;
+    single.setFixedRowCount(2);
+    single.setFixedColumnCount(1);
+    single.setColumnWidth(0, 0);
+    for (int c = 1; c < single.columnCount(); ++c)
+        single.setColumnWidth(c, 80);
+    other.resize(view.size());
+    other.setGrid(&single);
+    other.show();
+    const auto heightOf = [](int row) { return row % 7 == 0 ? 0 : 18 + (row * 37) % 50; };
+    single.insertRows(8, 300);
+    for (int row = 0; row < single.rowCount(); ++row) {
+        single.setRowHeight(row, heightOf(row));
+        single.setText(row, 1, QString::number(row));
+    }
+    {
+        GridUpdateGuard batch(grid);
+        grid.insertRows(8, 300);
+        for (int row = 0; row < grid.rowCount(); ++row) {
+            grid.setRowHeight(row, heightOf(row));
+            grid.setText(row, 1, QString::number(row));
+        }
+    }
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(view.updatesEnabled());
+    EXPECT_TRUE(view.viewport()->updatesEnabled());
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        EXPECT_EQ(view.isRowHidden(row), heightOf(row) == 0) << row;
+        EXPECT_EQ(view.rowHeight(row), other.rowHeight(row)) << row;
+        EXPECT_EQ(view.verticalHeader()->sectionPosition(row), other.verticalHeader()->sectionPosition(row)) << row;
+    }
+    EXPECT_EQ(view.verticalScrollBar()->maximum(), other.verticalScrollBar()->maximum());
+    EXPECT_GT(view.verticalScrollBar()->maximum(), 0);
+    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum() / 2);
+    other.verticalScrollBar()->setValue(other.verticalScrollBar()->maximum() / 2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view.grab().toImage(), other.grab().toImage());
+}
+
 TEST_F(GridViewTest, ClickSetsActiveCellAndReportsIt)
 {
     QSignalSpy clicked(&view, &GridView::cellClicked);

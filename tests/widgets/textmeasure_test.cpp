@@ -1,3 +1,4 @@
+#include "contracts/grid.h"
 #include "contracts/widgets/celltextfit.h"
 #include "contracts/widgets/gridqt.h"
 #include "contracts/widgets/qttextmeasure.h"
@@ -158,6 +159,113 @@ TEST_F(CellTextFitCases, MeasuredHeightHoldsThePaintedLines)
             // A number stays on one line, cut with an ellipsis where even the legible size is too wide.
             EXPECT_LE(layout.lines.size(), 1);
             EXPECT_EQ(rowHeight > oneLine, !layout.natural && layout.lines.size() > 1);
+        }
+    }
+}
+
+// Texts of the kinds a table holds, and some that no shortcut may take for one line.
+QStringList variedTexts()
+{
+    return {QStringLiteral("3.500"),
+            QStringLiteral("¥1234.50"),
+            QStringLiteral("123456789.50"),
+            QStringLiteral("0.00%"),
+            QStringLiteral("m²"),
+            QStringLiteral("株"),
+            QStringLiteral("项目12-34"),
+            QStringLiteral("园路铺装 花岗岩 600×300×30 含垫层与勾缝"),
+            QStringLiteral("取材标准及施工说明，第12项的做法与要求。"),
+            QStringLiteral("AVATAR WAVE Tr. ff fi"),
+            QStringLiteral("Excel  "),
+            QStringLiteral("  12"),
+            QStringLiteral("a\tb"),
+            QStringLiteral("第一行\n第二行"),
+            QStringLiteral("12\u00a0345"),
+            QStringLiteral("soft\u00adhyphen"),
+            QStringLiteral("e\u0301te\u0301"),
+            QStringLiteral("zero\u200bwidth"),
+            QStringLiteral("树\U0001F333木"),
+            QStringLiteral("ﾃｽﾄ한글"),
+            QString()};
+}
+
+class PlainMeasure : public GridTextMeasure
+{
+public:
+    int textHeight(const QString &text, const GridFont &font, int width, bool wrap) const override
+    {
+        return QtTextMeasure::laidOutHeight(text, font, width, wrap);
+    }
+};
+
+// The heights a measure answers without laying a text out are the heights of the full layout, in
+// every cell width around the one where the text stops fitting on a line, for every font.
+TEST(QtTextMeasure, ShortcutsAnswerTheHeightsOfTheFullLayout)
+{
+    testApplication();
+    const QList<GridFont> fonts = {{QString(), 0, false},
+                                   {QStringLiteral("微软雅黑"), 12, false},
+                                   {QStringLiteral("微软雅黑"), 12, true},
+                                   {QStringLiteral("微软雅黑"), 9, false},
+                                   {QStringLiteral("宋体"), 20, true},
+                                   {QStringLiteral("DejaVu Serif"), 11, false}};
+    const QtTextMeasure measure;
+    for (const GridFont &font : fonts) {
+        const QFont qfont = GridQt::font(font);
+        for (const QString &text : variedTexts()) {
+            const int natural = int(QFontMetricsF(qfont).horizontalAdvance(text));
+            QList<int> widths = {1, 10, 30, 2000};
+            for (int w = std::max(1, natural - 30); w <= natural + 40; ++w)
+                widths << w;
+            for (const int width : widths) {
+                for (const bool wrap : {true, false}) {
+                    SCOPED_TRACE(text.toStdString() + " in " + std::to_string(width) + " with " +
+                                 font.name.toStdString() + " " + std::to_string(font.size));
+                    EXPECT_EQ(measure.textHeight(text, font, width, wrap),
+                              QtTextMeasure::laidOutHeight(text, font, width, wrap));
+                }
+            }
+        }
+    }
+}
+
+// Rows fitted through the measure's shortcuts stand exactly as tall as rows fitted to full layouts,
+// in a table of wrapped names, long numbers, merged cells and a hidden column, at many column widths.
+TEST(QtTextMeasure, FittedRowsStandAsTallAsWithFullLayouts)
+{
+    testApplication();
+    const auto fill = [](Grid &grid) {
+        grid.setDefaultFont({QStringLiteral("微软雅黑"), 10, false});
+        const QStringList texts = variedTexts();
+        for (int r = 0; r < grid.rowCount(); ++r) {
+            for (int c = 0; c < grid.columnCount(); ++c) {
+                grid.setText(r, c, texts.at((r * 5 + c * 3) % texts.size()) + QString::number(r * c));
+                grid.setWrap(r, c, (r + c) % 4 != 0);
+            }
+            grid.setBold(r, r % 7, r % 3 == 0);
+            grid.setFontSize(r, (r + 2) % 7, 8 + r % 9);
+        }
+        grid.merge({2, 0, 4, 0});  // down: not counted for the rows it covers
+        grid.merge({6, 1, 6, 3});  // across: the joined width counts
+        grid.merge({9, 4, 10, 6}); // both
+    };
+    Grid fast(24, 7);
+    Grid plain(24, 7);
+    fill(fast);
+    fill(plain);
+    const QtTextMeasure measure;
+    const PlainMeasure full;
+    const int widths[] = {40, 64, 0, 96, 23, 150, 52};
+    for (int extra = 0; extra <= 60; ++extra) {
+        for (int c = 0; c < fast.columnCount(); ++c) {
+            const int width = widths[c] > 0 ? widths[c] + extra : 0;
+            fast.setColumnWidth(c, width);
+            plain.setColumnWidth(c, width);
+        }
+        for (int r = 0; r < fast.rowCount(); ++r) {
+            fast.fitRowHeight(r, measure);
+            plain.fitRowHeight(r, full);
+            EXPECT_EQ(fast.rowHeight(r), plain.rowHeight(r)) << "row " << r << ", columns wider by " << extra;
         }
     }
 }

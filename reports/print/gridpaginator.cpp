@@ -315,11 +315,11 @@ void GridPaginator::paintText(Canvas &canvas, const QString &text, const GridFon
     else if (vertical(alignment) == Vertical::Bottom)
         top = lineArea.bottom() - block;
     const Qt::Alignment horizontal = GridQt::alignment(alignment) & Qt::AlignHorizontal_Mask;
-    // Lines fitted or broken to the area stay inside the cell; only what may not is clipped:
-    // lines taller than the cell, lines of their own that are not wrapped, areas narrower than a character.
-    constexpr qreal Slack = 1;
-    const bool clip = top < rect.top() + Slack || top + block > rect.bottom() - Slack ||
-                      (!fit.shrunk && !wrap && fit.lines.size() > 1) || lineArea.width() < 2 * lineHeight;
+    // Lines fitted or broken to the area stay inside the cell; only what may not is clipped: lines
+    // taller than the cell, lines of their own that are not wrapped, wrapped areas narrower than a character.
+    const bool clip = top < rect.top() || top + block > rect.bottom() || lineArea.width() <= 0 ||
+                      (!fit.shrunk && !wrap && fit.lines.size() > 1) ||
+                      (!fit.shrunk && wrap && lineArea.width() < lineHeight);
     canvas.useTextPen();
     canvas.useFont(fit.font);
     if (clip) {

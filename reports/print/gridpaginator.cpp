@@ -1,5 +1,7 @@
 #include "gridpaginator.h"
 
+#include "printedlines.h"
+
 #include "reports/printoptions.h"
 
 #include "contracts/grid.h"
@@ -144,6 +146,11 @@ public:
         painter.setFont(fonts.drawn(measured));
     }
 
+    void drawLine(const QString &line, const QRectF &rect, Qt::Alignment horizontal)
+    {
+        m_lines.draw(painter, line, rect, horizontal);
+    }
+
 private:
     enum class Pen { Unknown, Text, Border };
     void usePen(Pen pen)
@@ -162,6 +169,7 @@ private:
     QFont m_font;
     bool m_hasFont = false;
     QList<QRectF> m_borders;
+    PrintedLines m_lines;
 };
 
 void GridPaginator::paint(QPainter &painter, QPagedPaintDevice &device, bool startOnNewPage) const
@@ -327,8 +335,7 @@ void GridPaginator::paintText(Canvas &canvas, const QString &text, const GridFon
         canvas.painter.setClipRect(rect, Qt::IntersectClip);
     }
     for (const QString &line : fit.lines) {
-        canvas.painter.drawText(QRectF(lineArea.left(), top, lineArea.width(), lineHeight),
-                                int(horizontal | Qt::AlignVCenter | Qt::TextSingleLine), line);
+        canvas.drawLine(line, QRectF(lineArea.left(), top, lineArea.width(), lineHeight), horizontal);
         top += lineHeight;
     }
     if (clip)

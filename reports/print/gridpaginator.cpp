@@ -1,5 +1,7 @@
 #include "gridpaginator.h"
 
+#include "printedlines.h"
+
 #include "reports/printoptions.h"
 
 #include "contracts/grid.h"
@@ -73,6 +75,9 @@ GridPaginator::GridPaginator(const Grid &grid, const QSizeF &printable) : m_grid
     m_tableLeft = std::max<qreal>(0, (m_printable.width() - gridWidth * m_scaleX) / 2);
     const qreal tableHeight = std::max<qreal>(1, m_printable.height() - m_header.height - m_footer.height);
     m_pages = PageBreaks::compute(grid, m_scaleY, tableHeight, option(PrintOption::RepeatFixedRows, 0) == 1);
+    m_gridLines = page.options.value(PrintOption::GridLines, true).toBool();
+    m_backgrounds = page.options.value(PrintOption::Backgrounds, true).toBool();
+    m_images = page.options.value(PrintOption::Images, true).toBool();
 }
 
 QPageLayout GridPaginator::pageLayout(const PrintPageSetup &setup)
@@ -95,26 +100,102 @@ QString GridPaginator::footerText(int page) const
     return text;
 }
 
+// The painter of one page's table with what it has set last, so that pens, fonts and clips change
+// only where a cell needs another one. The thin borders of the cells wait and go out together,
+// each still a stroke of its own, until a fill or a picture could cover part of them.
+class GridPaginator::Canvas
+{
+public:
+    Canvas(QPainter &painter, const PrintFonts &fonts, qreal borderWidth)
+        : painter(painter), fonts(fonts), m_borderPen(BorderColour, borderWidth)
+    {
+    }
+
+    QPainter &painter;
+    const PrintFonts &fonts;
+
+    void begin()
+    {
+        m_pen = Pen::Unknown;
+        m_hasFont = false;
+        painter.setBrush(Qt::NoBrush);
+    }
+    // Before anything that paints over what is already there.
+    void coverAhead()
+    {
+        flushBorders();
+        m_pen = Pen::Unknown;
+    }
+    void addBorder(const QRectF &rect) { m_borders << rect; }
+    void flushBorders()
+    {
+        if (m_borders.isEmpty())
+            return;
+        usePen(Pen::Border);
+        for (const QRectF &rect : std::as_const(m_borders))
+            painter.drawRect(rect);
+        m_borders.clear();
+    }
+    void useTextPen() { usePen(Pen::Text); }
+    void useFont(const QFont &measured)
+    {
+        if (m_hasFont && measured == m_font)
+            return;
+        m_font = measured;
+        m_hasFont = true;
+        painter.setFont(fonts.drawn(measured));
+    }
+
+    void drawLine(const QString &line, const QRectF &rect, Qt::Alignment horizontal)
+    {
+        m_lines.draw(painter, line, rect, horizontal);
+    }
+
+private:
+    enum class Pen { Unknown, Text, Border };
+    void usePen(Pen pen)
+    {
+        if (m_pen == pen)
+            return;
+        m_pen = pen;
+        if (pen == Pen::Border)
+            painter.setPen(m_borderPen);
+        else
+            painter.setPen(Qt::black);
+    }
+
+    QPen m_borderPen;
+    Pen m_pen = Pen::Unknown;
+    QFont m_font;
+    bool m_hasFont = false;
+    QList<QRectF> m_borders;
+    PrintedLines m_lines;
+};
+
 void GridPaginator::paint(QPainter &painter, QPagedPaintDevice &device, bool startOnNewPage) const
 {
     const PrintFonts fonts(device.logicalDpiY());
+    Canvas canvas(painter, fonts, BorderWidth / std::max<qreal>(m_scaleX, 0.01));
     for (int page = 0; page < pageCount(); ++page) {
         if (page > 0 || startOnNewPage)
             device.newPage();
         painter.save();
         painter.scale(device.logicalDpiX() / PaperDpi, device.logicalDpiY() / PaperDpi);
-        paintPage(painter, fonts, page);
+        paintPage(canvas, page);
         painter.restore();
     }
 }
 
-void GridPaginator::paintPage(QPainter &painter, const PrintFonts &fonts, int page) const
+void GridPaginator::paintPage(Canvas &canvas, int page) const
 {
-    paintBands(painter, fonts, page);
+    QPainter &painter = canvas.painter;
+    paintBands(painter, canvas.fonts, page);
     painter.save();
     painter.translate(m_tableLeft, m_header.height);
     painter.scale(m_scaleX, m_scaleY);
-    paintRows(painter, fonts, m_pages.at(page));
+    canvas.begin();
+    paintRows(canvas, m_pages.at(page));
+    canvas.flushBorders();
     painter.restore();
 }
 
@@ -139,7 +220,7 @@ void GridPaginator::paintBands(QPainter &painter, const PrintFonts &fonts, int p
                      int(horizontal | Qt::AlignVCenter | Qt::TextSingleLine), footerText(page));
 }
 
-void GridPaginator::paintRows(QPainter &painter, const PrintFonts &fonts, const PageBreaks::Page &page) const
+void GridPaginator::paintRows(Canvas &canvas, const PageBreaks::Page &page) const
 {
     QList<qreal> tops;
     qreal y = 0;
@@ -170,59 +251,71 @@ void GridPaginator::paintRows(QPainter &painter, const PrintFonts &fonts, const 
             const qreal bottom = tops.at(end) + m_grid.rowHeight(page.rows.at(end));
             const QRectF rect(left, tops.at(i), right - left, bottom - tops.at(i));
             if (rect.width() > 0 && rect.height() > 0)
-                paintCell(painter, fonts, range.top, range.left, rect);
+                paintCell(canvas, range.top, range.left, rect);
         }
     }
 }
 
-void GridPaginator::paintCell(QPainter &painter, const PrintFonts &fonts, int row, int column,
-                              const QRectF &rect) const
+void GridPaginator::paintCell(Canvas &canvas, int row, int column, const QRectF &rect) const
 {
-    const GridPageSettings &page = m_grid.pageSettings();
+    QPainter &painter = canvas.painter;
     const quint32 background = m_grid.background(row, column);
-    if (background != White && page.options.value(PrintOption::Backgrounds, true).toBool())
+    if (background != White && m_backgrounds) {
+        canvas.coverAhead();
         painter.fillRect(rect, GridQt::colour(background));
-    const QString key = m_grid.imageKey(row, column);
-    if (!key.isEmpty() && page.options.value(PrintOption::Images, true).toBool()) {
-        const QImage picture = image(key);
+    }
+    if (m_images) {
+        const QString key = m_grid.imageKey(row, column);
+        const QImage picture = key.isEmpty() ? QImage() : image(key);
         if (!picture.isNull()) {
             QSizeF size = picture.size();
             if (size.width() > rect.width() || size.height() > rect.height())
                 size = size.scaled(rect.size(), Qt::KeepAspectRatio);
             QRectF target(QPointF(), size);
             target.moveCenter(rect.center());
+            canvas.coverAhead();
             painter.drawImage(target, picture);
         }
     }
-    const QFont font = fonts.measured(m_grid.font(row, column));
-    paintText(painter, fonts, m_grid.text(row, column), font, m_grid.alignment(row, column),
+    paintText(canvas, m_grid.text(row, column), m_grid.font(row, column), m_grid.alignment(row, column),
               m_grid.wrap(row, column), rect);
-    if (page.options.value(PrintOption::GridLines, true).toBool()) {
-        painter.setPen(QPen(BorderColour, BorderWidth / std::max<qreal>(m_scaleX, 0.01)));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect);
-    }
+    if (m_gridLines)
+        canvas.addBorder(rect);
 }
 
-void GridPaginator::paintText(QPainter &painter, const PrintFonts &fonts, const QString &text,
-                              const QFont &font, int alignment, bool wrap, const QRectF &rect) const
+const GridPaginator::FittedText &GridPaginator::fitted(const PrintFonts &fonts, const FitKey &key,
+                                                       const GridFont &font) const
+{
+    const auto found = m_fitted.constFind(key);
+    if (found != m_fitted.constEnd())
+        return *found;
+    const QFont measured = fonts.measured(font);
+    const CellTextFit::Layout layout = CellTextFit::fit(key.text, measured, key.width, key.height, key.wrap);
+    FittedText text;
+    if (layout.natural) {
+        text.font = measured;
+        text.lines = key.wrap ? CellTextFit::breakLines(key.text, measured, key.width, false)
+                              : key.text.split(QLatin1Char('\n'));
+    } else {
+        text.font = CellTextFit::scaled(measured, layout.scale);
+        text.lines = layout.lines;
+        text.shrunk = true;
+    }
+    text.lineHeight = CellTextFit::lineHeight(text.font);
+    return *m_fitted.insert(key, text);
+}
+
+void GridPaginator::paintText(Canvas &canvas, const QString &text, const GridFont &font, int alignment,
+                              bool wrap, const QRectF &rect) const
 {
     if (text.isEmpty())
         return;
     const QRectF area = CellTextFit::textArea(rect);
-    const CellTextFit::Layout layout = CellTextFit::fit(text, font, area.width(), area.height(), wrap);
-    QFont lineFont = font;
-    QStringList lines = layout.lines;
-    QRectF lineArea = area;
-    if (layout.natural) {
-        lines =
-            wrap ? CellTextFit::breakLines(text, font, area.width(), false) : text.split(QLatin1Char('\n'));
-    } else {
-        lineFont = CellTextFit::scaled(font, layout.scale);
-        lineArea = CellTextFit::fittedArea(area);
-    }
-    const qreal lineHeight = CellTextFit::lineHeight(lineFont);
-    const qreal block = lineHeight * lines.size();
+    const FittedText &fit =
+        fitted(canvas.fonts, FitKey{text, font.size, font.bold, wrap, area.width(), area.height()}, font);
+    const QRectF lineArea = fit.shrunk ? CellTextFit::fittedArea(area) : area;
+    const qreal lineHeight = fit.lineHeight;
+    const qreal block = lineHeight * fit.lines.size();
     qreal top = lineArea.top() + (lineArea.height() - block) / 2;
     using namespace GridAlignment;
     if (vertical(alignment) == Vertical::Top)
@@ -230,23 +323,30 @@ void GridPaginator::paintText(QPainter &painter, const PrintFonts &fonts, const 
     else if (vertical(alignment) == Vertical::Bottom)
         top = lineArea.bottom() - block;
     const Qt::Alignment horizontal = GridQt::alignment(alignment) & Qt::AlignHorizontal_Mask;
-    painter.save();
-    painter.setClipRect(rect, Qt::IntersectClip);
-    painter.setFont(fonts.drawn(lineFont));
-    painter.setPen(Qt::black);
-    for (const QString &line : lines) {
-        painter.drawText(QRectF(lineArea.left(), top, lineArea.width(), lineHeight),
-                         int(horizontal | Qt::AlignVCenter | Qt::TextSingleLine), line);
+    // Lines fitted or broken to the area stay inside the cell; only what may not is clipped: lines
+    // taller than the cell, lines of their own that are not wrapped, wrapped areas narrower than a character.
+    const bool clip = top < rect.top() || top + block > rect.bottom() || lineArea.width() <= 0 ||
+                      (!fit.shrunk && !wrap && fit.lines.size() > 1) ||
+                      (!fit.shrunk && wrap && lineArea.width() < lineHeight);
+    canvas.useTextPen();
+    canvas.useFont(fit.font);
+    if (clip) {
+        canvas.painter.save();
+        canvas.painter.setClipRect(rect, Qt::IntersectClip);
+    }
+    for (const QString &line : fit.lines) {
+        canvas.drawLine(line, QRectF(lineArea.left(), top, lineArea.width(), lineHeight), horizontal);
         top += lineHeight;
     }
-    painter.restore();
+    if (clip)
+        canvas.painter.restore(); // back to the pen and font set above
 }
 
 QImage GridPaginator::image(const QString &key) const
 {
-    const auto found = m_images.constFind(key);
-    if (found != m_images.constEnd())
+    const auto found = m_decoded.constFind(key);
+    if (found != m_decoded.constEnd())
         return *found;
     const QImage decoded = m_grid.hasImage(key) ? QImage::fromData(m_grid.image(key).data) : QImage();
-    return *m_images.insert(key, decoded);
+    return *m_decoded.insert(key, decoded);
 }

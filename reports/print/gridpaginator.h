@@ -50,13 +50,35 @@ private:
         QFont font;
         qreal height = 0;
     };
+    class Canvas;
+    // A cell text as it goes into a text area: its lines and the font they are drawn in.
+    struct FittedText {
+        QStringList lines;
+        QFont font; // measured
+        qreal lineHeight = 0;
+        bool shrunk = false; // the lines fill the wider fitted area
+    };
+    struct FitKey {
+        QString text;
+        int size = 0;
+        bool bold = false;
+        bool wrap = false;
+        qreal width = 0;
+        qreal height = 0;
+        bool operator==(const FitKey &) const = default;
+        friend size_t qHash(const FitKey &key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.text, key.size, key.bold, key.wrap, key.width, key.height);
+        }
+    };
 
-    void paintPage(QPainter &painter, const PrintFonts &fonts, int page) const;
-    void paintRows(QPainter &painter, const PrintFonts &fonts, const PageBreaks::Page &page) const;
-    void paintCell(QPainter &painter, const PrintFonts &fonts, int row, int column, const QRectF &rect) const;
-    void paintText(QPainter &painter, const PrintFonts &fonts, const QString &text, const QFont &font,
-                   int alignment, bool wrap, const QRectF &rect) const;
+    void paintPage(Canvas &canvas, int page) const;
+    void paintRows(Canvas &canvas, const PageBreaks::Page &page) const;
+    void paintCell(Canvas &canvas, int row, int column, const QRectF &rect) const;
+    void paintText(Canvas &canvas, const QString &text, const GridFont &font, int alignment, bool wrap,
+                   const QRectF &rect) const;
     void paintBands(QPainter &painter, const PrintFonts &fonts, int page) const;
+    const FittedText &fitted(const PrintFonts &fonts, const FitKey &key, const GridFont &font) const;
     QImage image(const QString &key) const;
     int option(const QString &name, int fallback) const;
 
@@ -69,5 +91,10 @@ private:
     qreal m_tableLeft = 0;     // paper pixels: a table narrower than the page stands in its middle
     QList<qreal> m_columnLeft; // grid pixels, one more than the columns
     QList<PageBreaks::Page> m_pages;
-    mutable QHash<QString, QImage> m_images;
+    bool m_gridLines = true;
+    bool m_backgrounds = true;
+    bool m_images = true;
+    mutable QHash<QString, QImage> m_decoded;
+    // Bills repeat their units, rates and sums row after row: each is fitted once.
+    mutable QHash<FitKey, FittedText> m_fitted;
 };

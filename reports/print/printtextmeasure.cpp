@@ -1,7 +1,5 @@
 #include "printtextmeasure.h"
 
-#include "printfonts.h"
-
 #include "contracts/widgets/celltextfit.h"
 
 #include <algorithm>
@@ -15,7 +13,16 @@ int PrintTextMeasure::legibleWidth(const QString &text, const GridFont &font) co
 {
     if (text.isEmpty())
         return 0;
-    // The page is laid out in screen pixels, so its fonts are measured at the screen's resolution.
-    const PrintFonts fonts(PrintFonts::ScreenDpi);
-    return std::max(m_screen.legibleWidth(text, font), CellTextFit::legibleWidth(text, fonts.measured(font)));
+    Key key{text, font.size, font.bold};
+    const auto known = m_widths.constFind(key);
+    int printed = 0;
+    if (known != m_widths.constEnd()) {
+        printed = known.value();
+    } else {
+        if (m_widths.size() >= MaxRemembered)
+            m_widths.clear();
+        printed = CellTextFit::legibleWidth(text, m_fonts.measured(font));
+        m_widths.insert(std::move(key), printed);
+    }
+    return std::max(m_screen.legibleWidth(text, font), printed);
 }

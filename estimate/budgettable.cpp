@@ -506,16 +506,22 @@ bool BudgetTable::isEstimateRow(int gridRow) const
 
 QString BudgetTable::editCell(int gridRow, int column)
 {
+    return editCell(gridRow, column, m_table.text(gridRow, column));
+}
+
+QString BudgetTable::editCell(int gridRow, int column, const QString &typed)
+{
     m_shared.markListsStale();
-    if (column >= CellText::MaterialSubtotalColumn || !m_estimate.isIdle() || !isEstimateRow(gridRow))
-        return {};
     const int index = gridRow - TableHeaderRows;
-    if (m_estimate.rows().at(index).isRoom() || column < CellText::NameColumn)
+    const bool itemCell = column < CellText::MaterialSubtotalColumn && m_estimate.isIdle() &&
+                          isEstimateRow(gridRow) && !m_estimate.rows().at(index).isRoom() &&
+                          column >= CellText::NameColumn;
+    const CellEdit edit = itemCell ? m_doc.editCell(index, column, withoutLeadingBlanks(typed)) : CellEdit{};
+    if (!edit.handled) {
+        // Not an edit of the project: the cell keeps what was typed, as any cell of the grid does.
+        m_table.setText(gridRow, column, typed);
         return {};
-    const QString typed = withoutLeadingBlanks(m_table.text(gridRow, column));
-    const CellEdit edit = m_doc.editCell(index, column, typed);
-    if (!edit.handled)
-        return {};
+    }
     writeBoth(index, column, edit.cellText);
     fitRow(gridRow);
     return edit.refusal;

@@ -70,6 +70,8 @@ public:
     // Grid event 5: the text of an edited cell. A number whose amounts or sums
     // would leave the float range is refused: the cell shows its stored value
     // again and the returned text says why (empty when the edit was taken).
+    QString editCell(int gridRow, int column, const QString &typed);
+    // The same for a text already written into the cell.
     QString editCell(int gridRow, int column);
     // Grid event 7 on the active cell; insideCell tells whether the mouse is inside it.
     TableClick onTableClick(bool insideCell);

@@ -114,14 +114,22 @@ bool BillLists::onResourceCellEdited(int list, int row, int column, const Estima
 
 CellEdit BillLists::onBillCellEdited(BudgetTable &table, int row, int column, bool atListStep)
 {
+    return onBillCellEdited(table, row, column, m_bill.text(row, column), atListStep);
+}
+
+CellEdit BillLists::onBillCellEdited(BudgetTable &table, int row, int column, const QString &typed,
+                                     bool atListStep)
+{
     const int index = row - BillGridSetup::HeaderRows;
     Estimate &estimate = table.estimate();
-    if (!atListStep || column < CellText::QuantityColumn || column > CellText::ManagementPriceColumn ||
-        index < 0 || index >= estimate.rowCount())
-        return {};
-    const CellEdit edit = table.document().editCell(index, column, m_bill.text(row, column));
-    if (!edit.handled)
+    const bool itemCell = atListStep && column >= CellText::QuantityColumn &&
+                          column <= CellText::ManagementPriceColumn && index >= 0 && index < estimate.rowCount();
+    const CellEdit edit = itemCell ? table.document().editCell(index, column, typed) : CellEdit{};
+    if (!edit.handled) {
+        // Not an edit of the project: the cell keeps what was typed.
+        m_bill.setText(row, column, typed);
         return edit;
+    }
     table.bill().setText(row, column, edit.cellText);
     table.table().setText(index + BudgetTable::TableHeaderRows, column, edit.cellText);
     fitBillWidths();

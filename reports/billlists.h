@@ -69,6 +69,8 @@ public:
     // A cell edit in columns 6-12 of a construct row of the bill: applied to the
     // estimate as in the budget table, which writes both of its grids (its bill
     // grid must be billGrid()). An applied edit marks both resource lists stale.
+    CellEdit onBillCellEdited(BudgetTable &table, int row, int column, const QString &typed, bool atListStep);
+    // The same for a text already written into the cell.
     CellEdit onBillCellEdited(BudgetTable &table, int row, int column, bool atListStep);
 
     // Tab and Enter in the list on show.

@@ -90,6 +90,10 @@ bool GridModel::setData(const QModelIndex &index, const QVariant &value, int rol
     if (!m_grid->contains(row, column) || m_grid->locked(row, column))
         return false;
     m_textBeforeEdit = m_grid->text(row, column);
+    if (m_editsAreRequests) {
+        emit editRequested(row, column, value.toString());
+        return true;
+    }
     m_grid->setText(row, column, value.toString());
     emit cellEdited(row, column);
     return true;

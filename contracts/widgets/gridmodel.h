@@ -28,8 +28,11 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
-    // An edit of an unlocked cell writes its text into the grid and is reported as cellEdited.
+    // An edit of an unlocked cell writes its text into the grid and is reported as cellEdited;
+    // when edits are requests, it is only reported as editRequested and the grid is left to
+    // whoever decides on it.
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    void setEditsAreRequests(bool requests) { m_editsAreRequests = requests; }
     // The text the cell of the last reported edit held before it, for a window that refuses the edit.
     const QString &textBeforeEdit() const { return m_textBeforeEdit; }
 
@@ -39,6 +42,8 @@ public:
 signals:
     // The user finished typing into a cell (the grid's edit event).
     void cellEdited(int row, int column);
+    // The user finished typing text into a cell whose edits are requests; the grid is unchanged.
+    void editRequested(int row, int column, const QString &text);
 
 private:
     void connectGrid();
@@ -48,6 +53,7 @@ private:
 
     QPointer<Grid> m_grid;
     QString m_textBeforeEdit;
+    bool m_editsAreRequests = false;
     mutable QHash<QString, QImage> m_images;
     // Building a font with its fallbacks is dear and a table uses only a few.
     mutable QHash<QString, QFont> m_fonts;

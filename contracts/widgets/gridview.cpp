@@ -57,7 +57,9 @@ void GridView::setGrid(Grid *grid)
     m_spans.clear();
     if (!m_model)
         return;
+    m_model->setEditsAreRequests(m_editsAreRequests);
     connect(m_model, &GridModel::cellEdited, this, &GridView::cellEdited);
+    connect(m_model, &GridModel::editRequested, this, &GridView::editRequested);
     connectGrid();
     rebuildAll();
     showActiveCell(grid->activeRow(), grid->activeColumn());
@@ -317,6 +319,13 @@ int GridView::fixedRowsHeight() const
 }
 
 // Rows taller than half the viewport would leave too little room to scroll under them; they scroll along.
+void GridView::setEditsAreRequests(bool requests)
+{
+    m_editsAreRequests = requests;
+    if (m_model)
+        m_model->setEditsAreRequests(requests);
+}
+
 int GridView::frozenBandHeight() const
 {
     if (verticalOffset() <= 0)

@@ -34,10 +34,15 @@ public:
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
     // Height of the frozen band at the top of the viewport; 0 while the fixed rows are in their own place.
     int frozenBandHeight() const;
+    // Typed texts are handed on as editRequested instead of being written into the grid: the logic
+    // behind the view decides what the cell shows.
+    void setEditsAreRequests(bool requests);
 
 signals:
     // Event 5: the user finished editing a cell and its text is in the grid.
     void cellEdited(int row, int column);
+    // The same for a view whose edits are requests: the typed text, not yet in the grid.
+    void editRequested(int row, int column, const QString &text);
     // Event 7: a click; the active cell is already set. insideCell is false when the
     // click hit no cell, row and column then name the unchanged active cell.
     void cellClicked(int row, int column, bool insideCell);
@@ -76,6 +81,7 @@ private:
     void paintFrozenCell(QPainter &painter, const QModelIndex &index, const QRect &rect);
 
     GridModel *m_model = nullptr;
+    bool m_editsAreRequests = false;
     // The spans set on the view, so that a change can take back exactly the ones it touches.
     std::vector<GridRange> m_spans;
     int m_resizingColumn = -1;

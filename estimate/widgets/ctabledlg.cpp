@@ -74,9 +74,11 @@ void CTableDlg::createButtons()
 
 void CTableDlg::connectView()
 {
-    connect(m_view, &GridView::cellEdited, this, [this](int row, int column) {
+    // The table decides what an edited cell shows: the typed text is a request.
+    m_view->setEditsAreRequests(true);
+    connect(m_view, &GridView::editRequested, this, [this](int row, int column, const QString &typed) {
         emit closeFloatingMenuRequested();
-        const QString refusal = m_table.editCell(row, column);
+        const QString refusal = m_table.editCell(row, column, typed);
         if (!refusal.isEmpty())
             QMessageBox::warning(this, QStringLiteral("提示"), refusal);
     });

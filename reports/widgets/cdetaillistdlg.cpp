@@ -86,8 +86,17 @@ void CDetailListDlg::createExportMenu()
 void CDetailListDlg::connectView(int list)
 {
     GridView *view = m_views[list];
-    connect(view, &GridView::cellEdited, this,
-            [this, list](int row, int column) { onCellEdited(list, row, column); });
+    if (list == BillLists::BillOfQuantities) {
+        // The bill's item cells are project edits: the estimate decides what they show.
+        view->setEditsAreRequests(true);
+        connect(view, &GridView::editRequested, this, [this](int row, int column, const QString &typed) {
+            emit closeFloatingMenuRequested();
+            showRefusal(m_lists.onBillCellEdited(m_table, row, column, typed, isVisible()).refusal);
+        });
+    } else {
+        connect(view, &GridView::cellEdited, this,
+                [this, list](int row, int column) { onCellEdited(list, row, column); });
+    }
     connect(view, &GridView::cellClicked, this, &CDetailListDlg::closeFloatingMenuRequested);
     new CellEditorKeys(view, [this] { onTabOrEnter(); });
 }
@@ -95,11 +104,12 @@ void CDetailListDlg::connectView(int list)
 void CDetailListDlg::onCellEdited(int list, int row, int column)
 {
     emit closeFloatingMenuRequested();
-    QString refusal;
-    if (list == BillLists::BillOfQuantities)
-        refusal = m_lists.onBillCellEdited(m_table, row, column, isVisible()).refusal;
-    else if (m_lists.onResourceCellEdited(list, row, column, m_table.estimate(), isVisible()))
-        refusal = m_lists.resourceRefusal(list);
+    if (m_lists.onResourceCellEdited(list, row, column, m_table.estimate(), isVisible()))
+        showRefusal(m_lists.resourceRefusal(list));
+}
+
+void CDetailListDlg::showRefusal(const QString &refusal)
+{
     if (!refusal.isEmpty())
         QMessageBox::warning(this, QStringLiteral("提示"), refusal);
 }

@@ -59,6 +59,7 @@ private:
     QPushButton *button(const QString &text, const QString &name);
     void connectView(int list);
     void onCellEdited(int list, int row, int column);
+    void showRefusal(const QString &refusal);
     void placeButtons(int list);
     void onTabOrEnter();
 

@@ -54,22 +54,6 @@ TEST_F(ListPaneTest, StaleMaterialListIsRebuiltThroughTheMainWindow)
     EXPECT_FALSE(pane.gridView(BillLists::MaterialList)->isHidden());
 }
 
-// The text of the warning a step shows, after pressing its OK; empty when none showed.
-QString warningShownBy(const std::function<void()> &step)
-{
-    QString shown;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&shown] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            shown = box->text();
-            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-        }
-    });
-    poll.start(10);
-    step();
-    return shown;
-}
-
 // Numbers whose amounts or totals would leave the float range are refused in
 // every grid they are typed in: a warning shows and the cell keeps its value.
 TEST_F(ListPaneTest, NumbersThatWouldOverflowAreRefusedInTheTableTheBillAndTheLists)

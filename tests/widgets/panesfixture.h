@@ -20,11 +20,14 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 // The library as the item operations see it, straight over the loaded template.
@@ -63,6 +66,22 @@ inline QLineEdit *openEditor(GridView *view)
             return editor;
     }
     return nullptr;
+}
+
+// The text of the warning a step shows, answered with OK; empty when none is shown.
+inline QString warningShownBy(const std::function<void()> &step)
+{
+    QString shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&shown] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    poll.start(10);
+    step();
+    return shown;
 }
 
 class PanesFixture : public testing::Test

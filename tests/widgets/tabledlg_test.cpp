@@ -2,6 +2,8 @@
 
 #include "contracts/widgets/gridview.h"
 
+#include <QApplication>
+#include <QTimer>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -77,6 +79,31 @@ TEST_F(TablePaneTest, QuantityTypedIntoTheViewRepricesRowRoomAndProject)
     EXPECT_TRUE(shared.materialListStale);
     // The bill of quantities shows the same quantity three rows lower.
     EXPECT_EQ(lists.billGrid().text(FirstRow + 1 + 3, 6), grid.text(FirstRow + 1, 6));
+}
+
+// The view hands the typed text to the table, which writes what the estimate stores: the grid
+// never holds the raw text, not even for a moment.
+TEST_F(TablePaneTest, ATypedNumberReachesTheCellOnlyAsTheEstimateStoresIt)
+{
+    addFirstItem();
+    const int row = FirstRow + 1;
+    QStringList written;
+    QObject::connect(&grid, &Grid::cellsChanged, [&](int top, int left, int bottom, int right) {
+        if (top <= row && row <= bottom && left <= 6 && 6 <= right)
+            written.append(grid.text(row, 6));
+    });
+    QAbstractItemModel *model = table->gridView()->model();
+    ASSERT_TRUE(model->setData(model->index(row, 6), QStringLiteral("12.5")));
+    EXPECT_EQ(estimate.rows().at(1).item.brand.num, 12.5f);
+    EXPECT_EQ(shown(row, 6), QStringLiteral("12.50"));
+    EXPECT_FALSE(written.contains(QStringLiteral("12.5"))) << qPrintable(written.join(u'|'));
+
+    // Blanks typed before a number are not kept: the cell shows the stored value straight away.
+    written.clear();
+    ASSERT_TRUE(model->setData(model->index(row, 6), QStringLiteral("  7")));
+    EXPECT_EQ(estimate.rows().at(1).item.brand.num, 7.0f);
+    EXPECT_EQ(shown(row, 6), QStringLiteral("7.00"));
+    EXPECT_FALSE(written.contains(QStringLiteral("  7")));
 }
 
 TEST_F(TablePaneTest, NewRoomThenRenameThroughTheOperationMenu)

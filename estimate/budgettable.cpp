@@ -230,6 +230,9 @@ void BudgetTable::showChange(const EstimateChange &change)
 {
     if (!change.applied)
         return;
+    // A built material or machinery list no longer matches the rows (undo and redo included).
+    if (change.resourcesChanged)
+        m_shared.markListsStale();
     removeGridRows(change.removedFirst, change.removedCount);
     showMovedRows(change);
     showAddedRows(change);

@@ -129,6 +129,33 @@ TEST_F(UndoRoundTripTest, GroupOperationsAreOneStep)
     expectState(before);
 }
 
+// A list built after an edit is built again once the edit is undone or redone: it would
+// otherwise show the materials of rows that are gone, or miss those put back.
+TEST_F(UndoRoundTripTest, UndoAndRedoMakeBuiltResourceListsStale)
+{
+    openSample();
+    context.budgetTable().setClickedRow(firstItem() + TableTop);
+    ASSERT_TRUE(operations.deleteRow());
+    ASSERT_EQ(recorded.size(), 1);
+    for (const bool undo : {true, false}) {
+        SCOPED_TRACE(undo ? "undo" : "redo");
+        for (int list : {BillLists::MaterialList, BillLists::MachineList}) {
+            if (context.billLists().showList(list) != PendingOperation::None)
+                list == BillLists::MaterialList ? context.billLists().buildMaterialList(context.estimate())
+                                                : context.billLists().buildMachineList(context.estimate());
+        }
+        ASSERT_FALSE(context.shared().materialListStale);
+        ASSERT_FALSE(context.shared().machineListStale);
+        if (undo)
+            context.estimateDocument().undo(recorded.first());
+        else
+            context.estimateDocument().redo(recorded.first());
+        EXPECT_TRUE(context.shared().materialListStale);
+        EXPECT_TRUE(context.shared().machineListStale);
+        EXPECT_NE(context.billLists().showList(BillLists::MaterialList), PendingOperation::None);
+    }
+}
+
 // Random edits of every kind the user makes (typed cells, inserts from the library, deletes,
 // moves, copies to other rooms, rates, rooms added, renamed and deleted), undone and redone in
 // random order, some saved and reopened: undoing everything gives back the file's bytes and the

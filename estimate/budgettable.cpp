@@ -525,7 +525,10 @@ QString BudgetTable::editCell(int gridRow, int column, const QString &typed)
         m_table.setText(gridRow, column, typed);
         return {};
     }
-    writeBoth(index, column, edit.cellText);
+    // An applied edit reached both grids through the document's change; a refused or unchanged
+    // one shows the stored value again where the text was already written into the cell.
+    if (!edit.change.applied)
+        writeBoth(index, column, edit.cellText);
     fitRow(gridRow);
     return edit.refusal;
 }

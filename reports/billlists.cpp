@@ -130,8 +130,11 @@ CellEdit BillLists::onBillCellEdited(BudgetTable &table, int row, int column, co
         m_bill.setText(row, column, typed);
         return edit;
     }
-    table.bill().setText(row, column, edit.cellText);
-    table.table().setText(index + BudgetTable::TableHeaderRows, column, edit.cellText);
+    // An applied edit reached both grids through the document's change.
+    if (!edit.change.applied) {
+        table.bill().setText(row, column, edit.cellText);
+        table.table().setText(index + BudgetTable::TableHeaderRows, column, edit.cellText);
+    }
     fitBillWidths();
     // The resources were summed with the old quantity and prices.
     if (edit.change.applied)

@@ -28,6 +28,9 @@ AppContext::AppContext(const AppFolders &folders, RoomTextPainter *painter)
             ProjectForm(m_doc, &m_tableGrid, &m_billLists).showChange(change);
         if (change.rateTexts)
             m_settings.rates = *change.rateTexts;
+        // A rate applied to every item reaches the built material and machinery lists too.
+        if (change.billNoticeCode >= 0)
+            m_billLists.onRateMessage(change.billNoticeCode, m_settings.rates, m_doc.estimate().precision());
     });
 }
 

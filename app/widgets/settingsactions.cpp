@@ -42,9 +42,8 @@ void SettingsActions::setProjectRate(RateKind kind)
         return;
     }
     if (logic.sentCode() == logic.tableCode()) {
-        const int billCode = table.applyProjectRate(kind, before);
-        if (billCode >= 0)
-            m_context.billLists().onRateMessage(billCode, rates, m_context.estimate().precision());
+        // The built lists hear of the applied rate from the document's change.
+        table.applyProjectRate(kind, before);
     } else if (logic.sentCode() == RateDialogLogic::RelayoutCode) {
         table.layoutColumns(clientWidth(), m_tableShown());
         relayBillColumns(table.showlr());

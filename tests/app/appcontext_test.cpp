@@ -123,3 +123,29 @@ TEST_F(ContextTest, WithoutADesktopPrompterQuestionsAreCancelled)
 }
 
 } // namespace
+
+namespace {
+
+// A project rate applied to every item reaches the material and machinery lists already built,
+// however it was started: the lists hear of it from the document.
+TEST_F(ContextTest, AnAppliedProfitRateRepricesTheBuiltLists)
+{
+    openSample();
+    BillLists &lists = context.billLists();
+    lists.buildMaterialList(context.estimate());
+    lists.buildMachineList(context.estimate());
+    ASSERT_FALSE(lists.materialList().lines().isEmpty());
+    ASSERT_FALSE(lists.machineList().lines().isEmpty());
+    EXPECT_EQ(lists.materialList().lines().first().profitRate, 0.0f);
+
+    const RateSettings before = context.settings().rates;
+    RateSettings &rates = context.settings().rates;
+    rates.profitEnabled = true;
+    rates.mainProfit = QStringLiteral("10");
+    rates.auxiProfit = QStringLiteral("20");
+    ASSERT_EQ(context.budgetTable().applyProjectRate(RateKind::Profit, before), 0);
+    EXPECT_EQ(lists.materialList().lines().first().profitRate, 0.2f);
+    EXPECT_EQ(lists.machineList().lines().first().profitRate, 0.2f);
+}
+
+} // namespace

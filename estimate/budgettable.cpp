@@ -372,7 +372,7 @@ void BudgetTable::addRoom(const RoomData &room)
 {
     clearHighlight();
     const int index = m_estimate.rowCount();
-    m_doc.appendRoom(room);
+    m_doc.addRoom(room);
     m_shared.lastRoomName = room.name;
     m_table.setActiveCell(index + TableHeaderRows, 1);
 }

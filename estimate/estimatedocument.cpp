@@ -122,7 +122,7 @@ EstimateChange EstimateDocument::insertItem(int index, const ConstructItem &item
     return announce(change);
 }
 
-EstimateChange EstimateDocument::appendRoom(const RoomData &room)
+EstimateChange EstimateDocument::addRoom(const RoomData &room)
 {
     RowRestore undo = recordOf({});
     const EstimateChange change = m_estimate.appendRoom(room);

@@ -32,7 +32,7 @@ public:
 
     // A copy of item into the room holding index, at the end of its category group.
     EstimateChange insertItem(int index, const ConstructItem &item, const RateSettings &rates);
-    EstimateChange appendRoom(const RoomData &room);
+    EstimateChange addRoom(const RoomData &room);
     // What the user typed into a cell of an item row.
     CellEdit editCell(int index, int column, const QString &text);
     // A construct row, or a room row with all its items.

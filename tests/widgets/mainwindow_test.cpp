@@ -86,6 +86,16 @@ QAction *actionNamed(QMenu *menu, const QString &text)
     return nullptr;
 }
 
+// Types the rate into the rate dialog and confirms it at both of its steps.
+void enterRateInBothSteps(QWidget *modal, const QString &rate)
+{
+    auto *page = modal->findChild<RatePage *>();
+    ASSERT_NE(page, nullptr);
+    page->edit()->setText(rate);
+    page->okButton()->click();
+    page->okButton()->click();
+}
+
 class MainWindowTest : public ::testing::Test
 {
 protected:
@@ -158,11 +168,7 @@ TEST_F(MainWindowTest, ProfitRateSetThroughBothStepsReachesEveryItem)
 {
     openProject(SampleProject);
     onNextModal([](QWidget *modal) {
-        auto *page = modal->findChild<RatePage *>();
-        ASSERT_NE(page, nullptr);
-        page->edit()->setText(QStringLiteral("10"));
-        page->okButton()->click();
-        page->okButton()->click();
+        enterRateInBothSteps(modal, QStringLiteral("10"));
     });
     actionNamed(openSettingsMenu(), QStringLiteral("设置利润"))->trigger();
 
@@ -210,11 +216,7 @@ TEST_F(MainWindowTest, AProfitRateThatWouldOverflowTheAmountsIsRefusedWithANotic
     QString noticeTitle;
     QString noticeText;
     onNextModal([&noticeTitle, &noticeText](QWidget *modal) {
-        auto *page = modal->findChild<RatePage *>();
-        ASSERT_NE(page, nullptr);
-        page->edit()->setText(QStringLiteral("99999999%"));
-        page->okButton()->click();
-        page->okButton()->click();
+        enterRateInBothSteps(modal, QStringLiteral("99999999%"));
         // The notice comes once the rate dialog has closed.
         auto *poll = new QTimer;
         QObject::connect(poll, &QTimer::timeout, [poll, &noticeTitle, &noticeText] {
@@ -248,11 +250,7 @@ TEST_F(MainWindowTest, AProfitRateThatWouldOverflowTheAmountsIsRefusedWithANotic
 
     // A rate that fits is still applied afterwards.
     onNextModal([](QWidget *modal) {
-        auto *page = modal->findChild<RatePage *>();
-        ASSERT_NE(page, nullptr);
-        page->edit()->setText(QStringLiteral("10"));
-        page->okButton()->click();
-        page->okButton()->click();
+        enterRateInBothSteps(modal, QStringLiteral("10"));
     });
     actionNamed(openSettingsMenu(), QStringLiteral("设置利润"))->trigger();
     EXPECT_EQ(m_context->settings().rates.mainProfit, QStringLiteral("10"));

@@ -46,33 +46,34 @@ RowRestore EstimateDocument::redoOf(const RowRestore &undo) const
     return redo;
 }
 
-void EstimateDocument::record(const QString &name, const RowRestore &undo)
+namespace {
+
+EstimateEdit::Part partOf(EstimateEdit::Operation operation, const RowRestore &undo)
 {
-    if (!m_recording)
-        return;
-    m_group.undo.append(undo);
-    m_group.redo.append(redoOf(undo));
-    finishRecord(name);
+    EstimateEdit::Part part;
+    part.operation = operation;
+    part.undo = undo;
+    return part;
 }
 
-void EstimateDocument::recordHead(const EstimateEdit::HeadText &before, const EstimateEdit::HeadText &after)
+} // namespace
+
+void EstimateDocument::record(EstimateEdit::Part part)
 {
     if (!m_recording)
         return;
-    m_group.undoHead.append(before);
-    m_group.redoHead.append(after);
-    finishRecord(QStringLiteral("修改项目信息"));
+    if (part.operation != EstimateEdit::Operation::SetHeadField)
+        part.redo = redoOf(part.undo);
+    m_group.parts.append(std::move(part));
+    finishRecord();
 }
 
 // Outside a group the recorded part is a step of its own.
-void EstimateDocument::finishRecord(const QString &name)
+void EstimateDocument::finishRecord()
 {
-    if (m_group.name.isEmpty())
-        m_group.name = name;
     if (m_groupDepth > 0)
         return;
-    const EstimateEdit edit = std::exchange(m_group, EstimateEdit{});
-    emit edited(edit);
+    emit edited(std::exchange(m_group, EstimateEdit{}));
 }
 
 void EstimateDocument::beginGroup(const QString &name)
@@ -98,17 +99,6 @@ void EstimateDocument::noteUnrecordedEdit()
     emit unrecordedEdit();
 }
 
-QString EstimateDocument::cellEditName(int column)
-{
-    static const QStringList names{QStringLiteral("修改项目名称"), QStringLiteral("修改施工说明"),
-                                   QStringLiteral("修改单位"),     QStringLiteral("修改工程量"),
-                                   QStringLiteral("修改损耗"),     QStringLiteral("修改税金"),
-                                   QStringLiteral("修改材料单价"), QStringLiteral("修改机械台班单价"),
-                                   QStringLiteral("修改人工单价"), QStringLiteral("修改管理费单价")};
-    const int k = column - CellText::NameColumn;
-    return k >= 0 && k < names.size() ? names.at(k) : QStringLiteral("修改单元格");
-}
-
 EstimateChange EstimateDocument::insertItem(int index, const ConstructItem &item, const RateSettings &rates)
 {
     const InsertPlace place = m_estimate.placeFor(index, item.categoryKind);
@@ -117,7 +107,7 @@ EstimateChange EstimateDocument::insertItem(int index, const ConstructItem &item
     if (change.applied) {
         undo.first = change.insertedRow;
         undo.takeCount = 1;
-        record(QStringLiteral("添加项目"), undo);
+        record(partOf(EstimateEdit::Operation::InsertItem, undo));
     }
     return announce(change);
 }
@@ -128,7 +118,7 @@ EstimateChange EstimateDocument::addRoom(const RoomData &room)
     const EstimateChange change = m_estimate.appendRoom(room);
     undo.first = change.insertedRow;
     undo.takeCount = 1;
-    record(QStringLiteral("添加房间"), undo);
+    record(partOf(EstimateEdit::Operation::AddRoom, undo));
     return announce(change);
 }
 
@@ -136,8 +126,11 @@ CellEdit EstimateDocument::editCell(int index, int column, const QString &text)
 {
     const RowRestore undo = recordOf({index, m_estimate.roomOf(index)});
     CellEdit edit = m_estimate.editCell(index, column, text);
-    if (edit.change.applied)
-        record(cellEditName(column), undo);
+    if (edit.change.applied) {
+        EstimateEdit::Part part = partOf(EstimateEdit::Operation::EditCell, undo);
+        part.column = column;
+        record(std::move(part));
+    }
     announce(edit.change);
     return edit;
 }
@@ -153,7 +146,7 @@ EstimateChange EstimateDocument::deleteRow(int index)
     undo.putBack = m_estimate.rows().mid(index, end - index);
     const EstimateChange change = m_estimate.removeRow(index);
     if (change.applied)
-        record(room ? QStringLiteral("删除房间") : QStringLiteral("删除项目"), undo);
+        record(partOf(EstimateEdit::Operation::DeleteRow, undo));
     return announce(change);
 }
 
@@ -165,7 +158,7 @@ EstimateChange EstimateDocument::moveGroup(int first, int count, int destination
     undo.moveFrom = destination;
     undo.moveCount = count;
     undo.moveTo = first;
-    record(QStringLiteral("移动分类"), undo);
+    record(partOf(EstimateEdit::Operation::MoveGroup, undo));
     EstimateChange change;
     change.applied = true;
     change.movedFrom = first;
@@ -182,7 +175,7 @@ EstimateChange EstimateDocument::renameRoom(int index, const QString &name)
     if (index < 0 || index >= m_estimate.rowCount() || m_estimate.rows().at(index).room.name == name ||
         !m_estimate.renameRoom(index, name))
         return {};
-    record(QStringLiteral("重命名房间"), undo);
+    record(partOf(EstimateEdit::Operation::RenameRoom, undo));
     EstimateChange change;
     change.applied = true;
     change.renamedRooms = {index};
@@ -198,13 +191,11 @@ EstimateChange EstimateDocument::applyRate(RateKind kind, const RateSettings &ra
     const RowRestore undo = recordOf(all);
     const EstimateChange change = m_estimate.applyRateToAll(kind, rates);
     if (change.applied) {
-        if (!m_group.undoRates)
-            m_group.undoRates = textsBefore;
-        m_group.redoRates = rates;
-        record(kind == RateKind::Profit ? QStringLiteral("设置利润率")
-               : kind == RateKind::Loss ? QStringLiteral("设置损耗率")
-                                        : QStringLiteral("设置税率"),
-               undo);
+        EstimateEdit::Part part = partOf(EstimateEdit::Operation::ApplyRate, undo);
+        part.rateKind = kind;
+        part.ratesBefore = textsBefore;
+        part.ratesAfter = rates;
+        record(std::move(part));
     }
     return announce(change);
 }
@@ -215,7 +206,7 @@ EstimateChange EstimateDocument::replaceItem(int index, const ConstructItem &edi
     EstimateChange change = m_estimate.repriceItem(index, edited);
     change.resourcesChanged = change.applied;
     if (change.applied)
-        record(QStringLiteral("编辑资源"), undo);
+        record(partOf(EstimateEdit::Operation::ReplaceItem, undo));
     return announce(change);
 }
 
@@ -232,44 +223,22 @@ EstimateChange EstimateDocument::restore(const RowRestore &restore)
     return announce(m_estimate.restore(restore));
 }
 
-void EstimateDocument::undo(const EstimateEdit &edit)
+EstimateChange EstimateDocument::restoreRateTexts(const RateSettings &texts)
 {
-    for (qsizetype k = edit.undo.size() - 1; k >= 0; --k)
-        restore(edit.undo.at(k));
-    QList<EstimateEdit::HeadText> head(edit.undoHead.crbegin(), edit.undoHead.crend());
-    restoreHead(head);
-    restoreRates(edit.undoRates);
-}
-
-void EstimateDocument::redo(const EstimateEdit &edit)
-{
-    for (const RowRestore &step : edit.redo)
-        restore(step);
-    restoreHead(edit.redoHead);
-    restoreRates(edit.redoRates);
-}
-
-void EstimateDocument::restoreRates(const std::optional<RateSettings> &texts)
-{
-    if (!texts)
-        return;
     EstimateChange change;
     change.applied = true;
     change.rateTexts = texts;
-    announce(change);
+    return announce(change);
 }
 
-EstimateChange EstimateDocument::restoreHead(const QList<EstimateEdit::HeadText> &texts)
+EstimateChange EstimateDocument::restoreHeadText(const EstimateEdit::HeadText &text)
 {
+    if (text.field < 0 || text.field >= ProjectInfo::FieldCount)
+        return {};
+    m_head.field(text.field) = text.text;
     EstimateChange change;
-    for (const EstimateEdit::HeadText &t : texts) {
-        if (t.field < 0 || t.field >= ProjectInfo::FieldCount)
-            continue;
-        m_head.field(t.field) = t.text;
-        if (!change.headFields.contains(t.field))
-            change.headFields.append(t.field);
-    }
-    change.applied = !change.headFields.isEmpty();
+    change.applied = true;
+    change.headFields = {text.field};
     return announce(change);
 }
 
@@ -279,7 +248,10 @@ EstimateChange EstimateDocument::setHeadField(int field, const QString &text)
         return {};
     const EstimateEdit::HeadText before{field, m_head.field(field)};
     m_head.field(field) = text;
-    recordHead(before, {field, text});
+    EstimateEdit::Part part = partOf(EstimateEdit::Operation::SetHeadField, {});
+    part.headBefore = before;
+    part.headAfter = {field, text};
+    record(std::move(part));
     EstimateChange change;
     change.applied = true;
     change.headFields = {field};

@@ -11,8 +11,9 @@
 // The project the user edits: the estimate and the document state, changed
 // only through these operations. Each applied operation marks the document
 // modified and announces what it changed once, with changed(); the grids
-// listen. Every applied edit is also handed on as an EstimateEdit, the
-// stored rows that undo and redo it exactly.
+// listen. While recording, every applied edit is also handed on as an
+// EstimateEdit: what the operation was and the stored state that undoes and
+// redoes it exactly.
 class EstimateDocument : public QObject
 {
     Q_OBJECT
@@ -47,11 +48,12 @@ public:
     EstimateChange replaceItem(int index, const ConstructItem &edited);
     // Shown decimals only: not an edit of the project.
     EstimateChange setPrecision(Precision precision);
-    // Puts back what an undo record holds; not itself recorded.
+    // What undo and redo put back; not themselves recorded. The stored rows and sums of a record:
     EstimateChange restore(const RowRestore &restore);
-    // Undo and redo of a recorded step.
-    void undo(const EstimateEdit &edit);
-    void redo(const EstimateEdit &edit);
+    // A head field's text:
+    EstimateChange restoreHeadText(const EstimateEdit::HeadText &text);
+    // The rate texts the rate dialog shows and the file stores:
+    EstimateChange restoreRateTexts(const RateSettings &texts);
 
     // Edits are handed on as EstimateEdits only while recording (an undo history
     // listens); reading a project is not recorded.
@@ -65,9 +67,6 @@ public:
     EstimateChange setHeadField(int field, const QString &text);
     // A change kept outside the estimate: the saved state can no longer be reached by undo.
     void noteUnrecordedEdit();
-
-    // The undo button's name of an edit of this column.
-    static QString cellEditName(int column);
 
     // Empties the estimate before another project is read or a new one starts.
     void clear();
@@ -89,11 +88,9 @@ private:
     EstimateChange announce(const EstimateChange &change);
     RowRestore recordOf(const QList<int> &indices) const;
     RowRestore redoOf(const RowRestore &undo) const;
-    void record(const QString &name, const RowRestore &undo);
-    void recordHead(const EstimateEdit::HeadText &before, const EstimateEdit::HeadText &after);
-    void finishRecord(const QString &name);
-    EstimateChange restoreHead(const QList<EstimateEdit::HeadText> &texts);
-    void restoreRates(const std::optional<RateSettings> &texts);
+    // Keeps the part of an applied operation, its redo taken from the estimate as it is now.
+    void record(EstimateEdit::Part part);
+    void finishRecord();
 
     Estimate m_estimate;
     ProjectInfo m_head;

@@ -1,35 +1,60 @@
 #pragma once
 
 #include "estimaterecords.h"
+#include "pricing.h"
 #include "rowrestore.h"
 
 #include <QList>
 #include <QString>
 
-#include <optional>
-
-// One step of the undo history: what the user did, named as the undo button shows
-// it, with the stored rows that undo it (applied last to first) and redo it
-// (applied first to last). A group operation holds all of its parts.
+// One step of the undo history: the operations of one user action, each with the
+// stored state that takes it back and does it again exactly. A group operation (add
+// to all rooms, copy to other rooms) holds all of its parts and carries its name;
+// a single operation is named by the kind of its one part.
 struct EstimateEdit {
-    // A head field of the project information and the text it had.
+    enum class Operation {
+        InsertItem,
+        AddRoom,
+        EditCell,
+        DeleteRow,
+        MoveGroup,
+        RenameRoom,
+        ApplyRate,
+        ReplaceItem,
+        SetHeadField,
+    };
+
+    // A head field of the project information and its text.
     struct HeadText {
         int field = -1;
         QString text;
         bool operator==(const HeadText &) const = default;
     };
 
-    QString name;
-    QList<RowRestore> undo;
-    QList<RowRestore> redo;
-    QList<HeadText> undoHead;
-    QList<HeadText> redoHead;
-    // A project rate applied: the rate texts before and after, so that the rate dialog
-    // shows and the file stores the rates the items carry.
-    std::optional<RateSettings> undoRates;
-    std::optional<RateSettings> redoRates;
+    struct Part {
+        Operation operation = Operation::EditCell;
+        // The stored rows and sums before the operation (undo) and after it (redo).
+        RowRestore undo;
+        RowRestore redo;
+        // EditCell: the column typed into.
+        int column = -1;
+        // ApplyRate: the kind, and the rate texts before and after, so that the rate
+        // dialog shows and the file stores the rates the items carry.
+        RateKind rateKind = RateKind::Profit;
+        RateSettings ratesBefore;
+        RateSettings ratesAfter;
+        // SetHeadField.
+        HeadText headBefore;
+        HeadText headAfter;
 
-    bool isEmpty() const { return undo.isEmpty() && undoHead.isEmpty(); }
+        bool operator==(const Part &) const = default;
+    };
+
+    // The group's name; empty for a single operation.
+    QString name;
+    QList<Part> parts;
+
+    bool isEmpty() const { return parts.isEmpty(); }
 
     bool operator==(const EstimateEdit &) const = default;
 };

@@ -1,6 +1,6 @@
 #include "undohistory.h"
 
-#include "estimateeditcommand.h"
+#include "estimatecommands.h"
 
 #include "estimate/estimatedocument.h"
 
@@ -25,7 +25,7 @@ UndoHistory::~UndoHistory()
 
 void UndoHistory::push(const EstimateEdit &edit)
 {
-    m_stack.push(new EstimateEditCommand(m_document, edit));
+    m_stack.push(makeEstimateCommand(m_document, edit).release());
 }
 
 void UndoHistory::followCleanState()

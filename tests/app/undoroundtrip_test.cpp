@@ -1,5 +1,6 @@
 #include "editfixture.h"
 
+#include "estimate/commands/undohistory.h"
 #include "estimate/libraryitems.h"
 
 #include <QRandomGenerator>
@@ -18,20 +19,26 @@ struct FakeLibraryHolder : LibraryItems {
     bool canEditTemplate() const override { return false; }
 };
 
-// Each edit recorded, undone and redone: the model, both grids and the saved bytes
-// equal what they were before the edit, then after it.
+// Each edit recorded, undone and redone through the undo history the window uses: the
+// model, both grids and the saved bytes equal what they were before the edit, then after it.
 class UndoRoundTripTest : public EditTest
 {
 protected:
     QList<EstimateEdit> recorded;
+    std::unique_ptr<UndoHistory> history;
 
     void SetUp() override
     {
         EditTest::SetUp();
         EstimateDocument &document = context.estimateDocument();
-        document.setRecording(true);
+        history = std::make_unique<UndoHistory>(document);
         QObject::connect(&document, &EstimateDocument::edited,
                          [this](const EstimateEdit &edit) { recorded.append(edit); });
+    }
+    void TearDown() override
+    {
+        history.reset();
+        EditTest::TearDown();
     }
 
     struct State {
@@ -86,6 +93,21 @@ protected:
 
 TEST_F(UndoRoundTripTest, EveryEditUndoesAndRedoesExactly)
 {
+    // The undo button names each step after what the user did.
+    const std::map<std::string, QString> toolTips{
+        {"quantity typed into the table", "撤销 修改工程量"},
+        {"name typed into the table", "撤销 修改项目名称"},
+        {"price typed into the bill", "撤销 修改材料单价"},
+        {"item deleted", "撤销 删除项目"},
+        {"room deleted", "撤销 删除房间"},
+        {"room added", "撤销 添加房间"},
+        {"room renamed", "撤销 重命名房间"},
+        {"category group moved", "撤销 移动分类"},
+        {"profit rate applied to all items", "撤销 设置利润率"},
+        {"resources of an item edited", "撤销 编辑资源"},
+        {"item inserted", "撤销 添加项目"},
+        {"head field edited", "撤销 修改项目信息"},
+    };
     QList<UserEdit> cases = estimateEdits();
     cases.append({"head field edited", [&] { editHeadField(); }, true});
     for (const UserEdit &c : cases) {
@@ -101,11 +123,16 @@ TEST_F(UndoRoundTripTest, EveryEditUndoesAndRedoesExactly)
             continue;
         }
         ASSERT_EQ(recorded.size(), 1) << "one edit is one step";
+        ASSERT_EQ(history->count(), 1);
+        EXPECT_EQ(history->undoToolTip(), toolTips.at(c.name));
         EXPECT_NE(after.bytes, before.bytes);
-        context.estimateDocument().undo(recorded.first());
+        history->undo();
         expectState(before);
-        context.estimateDocument().redo(recorded.first());
+        EXPECT_FALSE(context.estimateDocument().isModified());
+        EXPECT_EQ(history->redoToolTip(), QStringLiteral("重做 ") + toolTips.at(c.name).mid(3));
+        history->redo();
         expectState(after);
+        EXPECT_TRUE(context.estimateDocument().isModified());
     }
 }
 
@@ -121,12 +148,16 @@ TEST_F(UndoRoundTripTest, GroupOperationsAreOneStep)
     ASSERT_TRUE(fromLibrary.addToAllRooms(FakeLibraryHolder::Node));
     ASSERT_TRUE(fromLibrary.copyToOtherRooms());
     ASSERT_EQ(recorded.size(), 2);
-    EXPECT_EQ(recorded.at(0).name, QStringLiteral("添加到所有房间"));
-    EXPECT_EQ(recorded.at(1).name, QStringLiteral("复制到其他房间"));
-    EXPECT_GT(recorded.at(0).undo.size(), 1);
-    context.estimateDocument().undo(recorded.at(1));
-    context.estimateDocument().undo(recorded.at(0));
+    ASSERT_EQ(history->count(), 2);
+    EXPECT_GT(recorded.at(0).parts.size(), 1);
+    EXPECT_EQ(history->undoToolTip(), QStringLiteral("撤销 复制到其他房间"));
+    history->undo();
+    EXPECT_EQ(history->undoToolTip(), QStringLiteral("撤销 添加到所有房间"));
+    const State afterAdding = state();
+    history->undo();
     expectState(before);
+    history->redo();
+    expectState(afterAdding);
 }
 
 // A list built after an edit is built again once the edit is undone or redone: it would
@@ -147,9 +178,9 @@ TEST_F(UndoRoundTripTest, UndoAndRedoMakeBuiltResourceListsStale)
         ASSERT_FALSE(context.shared().materialListStale);
         ASSERT_FALSE(context.shared().machineListStale);
         if (undo)
-            context.estimateDocument().undo(recorded.first());
+            history->undo();
         else
-            context.estimateDocument().redo(recorded.first());
+            history->redo();
         EXPECT_TRUE(context.shared().materialListStale);
         EXPECT_TRUE(context.shared().machineListStale);
         EXPECT_NE(context.billLists().showList(BillLists::MaterialList), PendingOperation::None);
@@ -170,8 +201,6 @@ TEST_F(UndoRoundTripTest, RandomEditsUndoBackToTheOriginalBytes)
     ItemOperations fromLibrary(context.budgetTable(), library);
     BudgetTable &table = context.budgetTable();
     QRandomGenerator random(20261210);
-    QList<EstimateEdit> done;
-    QList<EstimateEdit> undone;
     const QStringList texts{"7", "0.5", "abc", "", "-3", "1e3", "12.25", " 4"};
     const QStringList rateTexts{"5", "12.5", "0", "7%"};
     const QString saved = documents.filePath(QStringLiteral("soak.gzj"));
@@ -193,12 +222,12 @@ TEST_F(UndoRoundTripTest, RandomEditsUndoBackToTheOriginalBytes)
         } else if (choice == 4 && rows > 1 && onItem) {
             table.setClickedRow(index + TableTop);
             operations.deleteRow();
-        } else if (choice == 5 && !done.isEmpty()) {
-            context.estimateDocument().undo(done.last());
-            undone.append(done.takeLast());
-        } else if (choice == 6 && !undone.isEmpty()) {
-            context.estimateDocument().redo(undone.last());
-            done.append(undone.takeLast());
+        } else if (choice == 5 && history->canUndo()) {
+            history->undo();
+            kindsDone |= 1 << choice;
+        } else if (choice == 6 && history->canRedo()) {
+            history->redo();
+            kindsDone |= 1 << choice;
         } else if (choice == 7) {
             prompter.roomName = QStringLiteral("房间%1").arg(step);
             table.createRoom();
@@ -243,17 +272,15 @@ TEST_F(UndoRoundTripTest, RandomEditsUndoBackToTheOriginalBytes)
             table.setClickedRow(index + TableTop);
             operations.deleteRow();
         }
-        if (!recorded.isEmpty()) {
+        if (!recorded.isEmpty())
             kindsDone |= 1 << choice;
-            done += recorded;
-            undone.clear();
-        }
     }
     // Every kind of edit was made at least once (typing, inserts, deletes, rooms, moves, copies, rates).
-    for (int kind : {0, 3, 4, 7, 9, 10, 11, 12, 13, 14, 15})
+    for (int kind : {0, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15})
         EXPECT_TRUE(kindsDone & (1 << kind)) << "no edit of kind " << kind;
-    while (!done.isEmpty())
-        context.estimateDocument().undo(done.takeLast());
+    while (history->canUndo())
+        history->undo();
+    EXPECT_FALSE(context.estimateDocument().isModified());
     EXPECT_EQ(savedBytes(), original);
     EXPECT_EQ(context.settings().rates, originalRates);
 }

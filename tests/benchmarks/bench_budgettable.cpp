@@ -3,6 +3,7 @@
 #include "contracts/grid.h"
 #include "estimate/budgettable.h"
 #include "estimate/celltext.h"
+#include "estimate/commands/undohistory.h"
 #include "estimate/projectbound.h"
 #include "estimate/prompter.h"
 #include "estimate/roompictures.h"
@@ -88,7 +89,7 @@ struct LargeProject {
     RoomPictures pictures{dir.path(), dir.path() + QStringLiteral("/none.bmp")};
     SilentPrompter prompter;
     BudgetTable budget{{document, table, bill, rates, shared, pictures, prompter}};
-    QList<EstimateEdit> edits;
+    std::unique_ptr<UndoHistory> history;
 
     LargeProject()
     {
@@ -100,9 +101,7 @@ struct LargeProject {
                 budget.insertItem(document.estimate().rowCount() + 2, benchItem(n));
         }
         budget.endBulk();
-        document.setRecording(true);
-        QObject::connect(&document, &EstimateDocument::edited,
-                         [this](const EstimateEdit &e) { edits.append(e); });
+        history = std::make_unique<UndoHistory>(document);
     }
 
     // A quantity typed into an item row in the middle of the project.
@@ -130,10 +129,9 @@ void BM_UndoQuantityEdit(benchmark::State &state)
     int step = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        project.edits.clear();
         project.editQuantity(++step);
         state.ResumeTiming();
-        project.document.undo(project.edits.constLast());
+        project.history->undo();
     }
     benchmark::DoNotOptimize(project.document.estimate().totals().projectTotal);
 }

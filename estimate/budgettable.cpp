@@ -5,6 +5,7 @@
 #include "tablesharedstate.h"
 
 #include "contracts/grid.h"
+#include "contracts/gridupdateguard.h"
 
 namespace {
 
@@ -677,10 +678,22 @@ void BudgetTable::layoutColumns(int clientWidth, bool budgetStepShown)
     applyColumnWidths();
 }
 
+// Item rows fitted to the old widths are fitted again: a narrower description needs more
+// lines, a wider one fewer. Room rows keep their own height.
 void BudgetTable::applyColumnWidths()
 {
-    for (int c = 0; c < ColumnCount; ++c)
+    bool changed = false;
+    for (int c = 0; c < ColumnCount; ++c) {
+        changed = changed || m_table.columnWidth(c) != m_columnWidths[c];
         m_table.setColumnWidth(c, m_columnWidths[c]);
+    }
+    if (!changed || !m_measure)
+        return;
+    GridUpdateGuard guard(m_table);
+    for (int index = 0; index < m_estimate.rowCount(); ++index) {
+        if (m_estimate.rows().at(index).isConstruct())
+            fitRow(index + TableHeaderRows);
+    }
 }
 
 void BudgetTable::toggleLoss(int clientWidth, bool budgetStepShown)

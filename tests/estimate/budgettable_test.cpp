@@ -1,7 +1,10 @@
+#include "contracts/gridtextmeasure.h"
 #include "estimate/columnlayout.h"
 #include "tablefixture.h"
 
 #include <QFile>
+
+#include <set>
 
 namespace {
 
@@ -127,6 +130,43 @@ TEST_F(BudgetTableTest, LayoutAppliesOnlyWhileTheBudgetStepShows)
     EXPECT_EQ(grid.columnWidth(8), 60);
     table.toggleTax(1278, true);
     EXPECT_EQ(grid.columnWidth(8), 0);
+}
+
+// A wrapped text takes one line of 20 pixels per 12 pixels of characters that the cell's width holds.
+class WidthMeasure : public GridTextMeasure
+{
+public:
+    int textHeight(const QString &text, const GridFont &, int width, bool wrap) const override
+    {
+        const int lineWidth = std::max(width - 4, 1);
+        const int lines = wrap ? (int(text.size()) * 12 + lineWidth - 1) / lineWidth : 1;
+        return 20 * std::max(lines, 1);
+    }
+};
+
+// Widths follow the window; rows fitted to the widths before are fitted again, so that a
+// narrower column shows its text whole and a wider one leaves no empty lines.
+TEST_F(BudgetTableTest, ItemRowsAreFittedAgainWhenTheColumnsAreLaidOut)
+{
+    const WidthMeasure measure;
+    table.setTextMeasure(&measure);
+    table.addRoom(QStringLiteral("客厅"));
+    insert(3, QStringLiteral("A"), QStringLiteral("种植乔木胸径十二厘米带土球"));
+    insert(3, QStringLiteral("B"), QStringLiteral("园路"));
+    const int roomHeight = grid.rowHeight(3);
+    std::set<int> heights{grid.rowHeight(4)};
+    for (const int clientWidth : {1278, 1024, 1600}) {
+        SCOPED_TRACE(clientWidth);
+        table.layoutColumns(clientWidth, true);
+        for (int row : {4, 5}) {
+            const int shown = grid.rowHeight(row);
+            grid.fitRowHeight(row, measure);
+            EXPECT_EQ(shown, grid.rowHeight(row)) << row;
+        }
+        EXPECT_EQ(grid.rowHeight(3), roomHeight);
+        heights.insert(grid.rowHeight(4));
+    }
+    EXPECT_GT(heights.size(), 1u) << "the widths give the long name different heights";
 }
 
 TEST_F(BudgetTableTest, ClickAfterColumnResizeIsDropped)

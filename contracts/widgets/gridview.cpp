@@ -217,6 +217,15 @@ void GridView::showEvent(QShowEvent *event)
         showTopLeft();
 }
 
+// A removed active row passes the active cell to the row below, which then takes the removed
+// row's place on screen: scrolling to where that row stood before would shift the table.
+void GridView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
+{
+    m_removingRows = true;
+    QTableView::rowsAboutToBeRemoved(parent, start, end);
+    m_removingRows = false;
+}
+
 void GridView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     QTableView::currentChanged(current, previous);
@@ -368,6 +377,8 @@ QRegion GridView::visualRegionForSelection(const QItemSelection &selection) cons
 // The active cell never ends under the band; a fixed cell is always in sight, so only the columns follow it.
 void GridView::scrollTo(const QModelIndex &index, ScrollHint hint)
 {
+    if (m_removingRows)
+        return;
     const int fixedRows = grid() ? grid()->fixedRowCount() : 0;
     const int fixedHeight = fixedRowsHeight();
     if (!index.isValid() || fixedHeight <= 0 || fixedHeight > viewport()->height() / 2) {

@@ -64,6 +64,9 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     QRegion visualRegionForSelection(const QItemSelection &selection) const override;
 
+protected slots:
+    void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+
 private:
     void connectGrid();
     void rebuildAll();
@@ -89,4 +92,5 @@ private:
     int m_resizeStartWidth = 0;
     bool m_syncingCurrent = false;
     bool m_topLeftOnShow = false;
+    bool m_removingRows = false;
 };

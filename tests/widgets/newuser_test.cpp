@@ -19,6 +19,7 @@
 #include "contracts/widgets/gridview.h"
 #include "contracts/widgets/qttextmeasure.h"
 #include "estimate/budgettable.h"
+#include "estimate/celltext.h"
 #include "estimate/widgets/ctabledlg.h"
 #include "library/widgets/citemdlg.h"
 #include "progress/progresslauncher.h"
@@ -27,6 +28,8 @@
 #include "reports/widgets/cdetaillistdlg.h"
 
 #include <QAbstractButton>
+#include <QScrollBar>
+#include <QMenu>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -487,6 +490,44 @@ TEST_F(NewUserTest, BillShowsEveryNumberWholeAtALegibleSize)
             view->grab().save(QStringLiteral("%1/bill-%2.png").arg(folder).arg(size.width()));
     }
     EXPECT_GE(descriptionWidths[1250], descriptionWidths[1024]);
+}
+
+} // namespace
+
+namespace {
+
+// The × of an item, then 删除: the item goes and the table stays where it stood; the room's row
+// above it is not pushed under the fixed header rows.
+TEST_F(NewUserTest, DeletingAnItemLeavesTheTableWhereItStood)
+{
+    m_context->setTextMeasure(&m_measure);
+    openProject(SampleProject);
+    m_window->showTable();
+    QTest::qWait(40);
+    GridView *view = m_window->panes().table()->gridView();
+    const QList<EstimateRow> &rows = m_context->estimate().rows();
+    int second = -1;
+    for (int i = 0, items = 0; i < rows.size() && second < 0; ++i) {
+        if (rows.at(i).isConstruct() && items++ == 1)
+            second = i + BudgetTable::TableHeaderRows;
+    }
+    ASSERT_GT(second, 0);
+    const QString following = m_context->tableGrid().text(second + 1, CellText::NameColumn);
+    const int scrolled = view->verticalScrollBar()->value();
+    const QRect cross = view->visualRect(view->model()->index(second, BudgetTable::OperationColumn));
+    ASSERT_TRUE(view->viewport()->rect().contains(cross.center()));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cross.center());
+    QTest::qWait(20);
+    QAction *remove = nullptr;
+    for (QAction *action : m_window->panes().table()->operationMenu()->actions()) {
+        if (action->text().trimmed() == QStringLiteral("删除"))
+            remove = action;
+    }
+    ASSERT_NE(remove, nullptr);
+    remove->trigger();
+    QTest::qWait(20);
+    EXPECT_EQ(m_context->tableGrid().text(second, CellText::NameColumn), following);
+    EXPECT_EQ(view->verticalScrollBar()->value(), scrolled);
 }
 
 } // namespace

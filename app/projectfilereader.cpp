@@ -103,6 +103,9 @@ void readMtLines(Text room, IndexedText<Text> &index, qsizetype k, qsizetype f, 
             b.materials.append(std::move(line));
         m = index.indexOf("<mt", s);
     }
+    // Grown line by line, the lists would keep up to twice their room for as long as the project is open.
+    b.materials.squeeze();
+    b.machines.squeeze();
 }
 
 template <typename Text> QList<ConstructItem> readItems(Text room, IndexedText<Text> &index)

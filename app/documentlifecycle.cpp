@@ -81,7 +81,7 @@ void DocumentLifecycle::newProject()
 
 DocumentLifecycle::OpenResult DocumentLifecycle::openProject(const QString &path)
 {
-    const ProjectLoadResult loaded = LoadProjectFile(path);
+    ProjectLoadResult loaded = LoadProjectFile(path);
     switch (loaded.status) {
     case ProjectLoadStatus::NotProjectPath:
         return {OpenStatus::Ignored, {}};
@@ -90,7 +90,7 @@ DocumentLifecycle::OpenResult DocumentLifecycle::openProject(const QString &path
     case ProjectLoadStatus::Loaded:
         break;
     }
-    applyDocument(loaded.document, path);
+    applyDocument(std::move(loaded.document), path);
     // What was lost is only in the damaged file: closing must ask before anything is dropped.
     if (loaded.damaged)
         m_context.document().modified = true;
@@ -107,6 +107,11 @@ DocumentLifecycle::OpenResult DocumentLifecycle::openExistingProject(const QStri
 }
 
 void DocumentLifecycle::applyDocument(const ProjectDocument &document, const QString &path)
+{
+    applyDocument(ProjectDocument(document), path);
+}
+
+void DocumentLifecycle::applyDocument(ProjectDocument &&document, const QString &path)
 {
     AppContext &c = m_context;
     BudgetTable &table = c.budgetTable();
@@ -126,14 +131,15 @@ void DocumentLifecycle::applyDocument(const ProjectDocument &document, const QSt
     for (const ProjectRoom &room : document.rooms)
         rows += 1 + room.items.size();
     c.estimate().reserveRows(rows);
-    for (const ProjectRoom &room : document.rooms) {
+    for (ProjectRoom &room : document.rooms) {
         if (!m_tablesFilled) {
             fillEstimateOnly(room);
-            continue;
+        } else {
+            table.addRoom(room.room);
+            for (const ConstructItem &item : std::as_const(room.items))
+                table.insertItem(c.estimate().rowCount() - 1 + BudgetTable::TableHeaderRows, item);
         }
-        table.addRoom(room.room);
-        for (const ConstructItem &item : room.items)
-            table.insertItem(c.estimate().rowCount() - 1 + BudgetTable::TableHeaderRows, item);
+        room.items = QList<ConstructItem>();
     }
     table.refreshTotals();
     c.tableGrid().setText(0, 1, document.info.name);

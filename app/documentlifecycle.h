@@ -71,6 +71,9 @@ public:
     OpenResult openExistingProject(const QString &path);
     // Puts a read document into the table, the bill lists and the document state.
     void applyDocument(const ProjectDocument &document, const QString &path);
+    // The same, letting go of each room's records once they are in the estimate, so that a
+    // big project is not held twice while the tables fill.
+    void applyDocument(ProjectDocument &&document, const QString &path);
     // Writes the project to `chosenPath` (".gzj" added to a name without extension); a file
     // already there is kept as its backup first. Only on success the written file becomes the
     // current project path and modified is cleared.

@@ -14,6 +14,8 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -89,23 +91,40 @@ template <typename Text> void readBrand(IndexedText<Text> &index, qsizetype k, B
     b.tax = index.attributeNumber("tax=", k);
 }
 
+// The resource lists of items read so far, by the text of their mt lines: a project
+// repeats the same item in room after room, and equal lines read alike.
+template <typename Text> using ResourceLists = std::unordered_map<Text, std::pair<QList<MtLine>, QList<MtLine>>>;
+
 // The mt lines between the item's start k and its end f.
 template <typename Text>
-void readMtLines(Text room, IndexedText<Text> &index, qsizetype k, qsizetype f, BrandData &b)
+void readMtLines(Text room, IndexedText<Text> &index, qsizetype k, qsizetype f, BrandData &b,
+                 ResourceLists<Text> &known)
 {
-    qsizetype m = index.indexOf("<mt", k);
-    while (m >= 0 && m < f) {
-        const qsizetype s = endOrSize(room, TextScan::indexOf(room, Key("/>"), m));
-        MtLine line = TextScan::mtLine(sliced(room, m, s - m), index.shared());
-        if (line.isMachine())
-            b.machines.append(std::move(line));
-        else
-            b.materials.append(std::move(line));
-        m = index.indexOf("<mt", s);
+    const qsizetype first = index.indexOf("<mt", k);
+    if (first < 0 || first >= f)
+        return;
+    qsizetype end = first;
+    for (qsizetype m = first; m >= 0 && m < f; m = index.indexOf("<mt", end))
+        end = endOrSize(room, TextScan::indexOf(room, Key("/>"), m));
+    const auto [lists, added] = known.try_emplace(sliced(room, first, end - first));
+    if (added) {
+        auto &[materials, machines] = lists->second;
+        for (qsizetype m = first; m >= 0 && m < f;) {
+            const qsizetype s = endOrSize(room, TextScan::indexOf(room, Key("/>"), m));
+            MtLine line = TextScan::mtLine(sliced(room, m, s - m), index.shared());
+            (line.isMachine() ? machines : materials).append(std::move(line));
+            m = index.indexOf("<mt", s);
+        }
+        // Grown line by line, the lists would keep up to twice their room for as long as the project is open.
+        materials.squeeze();
+        machines.squeeze();
     }
+    b.materials = lists->second.first;
+    b.machines = lists->second.second;
 }
 
-template <typename Text> QList<ConstructItem> readItems(Text room, IndexedText<Text> &index)
+template <typename Text>
+QList<ConstructItem> readItems(Text room, IndexedText<Text> &index, ResourceLists<Text> &known)
 {
     QList<ConstructItem> items;
     qsizetype k = index.indexOf("<construction", 0);
@@ -116,14 +135,15 @@ template <typename Text> QList<ConstructItem> readItems(Text room, IndexedText<T
         item.itemDesc = index.attributeText("desc=", k);
         item.categoryKind = index.attributeText("kind=", k);
         readBrand(index, k, item.brand);
-        readMtLines(room, index, k, f, item.brand);
+        readMtLines(room, index, k, f, item.brand, known);
         items.append(std::move(item));
         k = index.indexOf("<construction", f);
     }
     return items;
 }
 
-template <typename Text> ProjectRoom readRoom(Text room, TextScan::SharedValues<Text> &shared)
+template <typename Text>
+ProjectRoom readRoom(Text room, TextScan::SharedValues<Text> &shared, ResourceLists<Text> &known)
 {
     IndexedText<Text> index(room, shared);
     ProjectRoom out;
@@ -135,7 +155,7 @@ template <typename Text> ProjectRoom readRoom(Text room, TextScan::SharedValues<
     r.checkType = wholePart(index.attributeNumber("checkType=", 0));
     r.doors = readOpenings(room, index, "<door", "doorName=", QStringLiteral("门%1"));
     r.windows = readOpenings(room, index, "<window", "windowName=", QStringLiteral("窗%1"));
-    out.items = readItems(room, index);
+    out.items = readItems(room, index, known);
     return out;
 }
 
@@ -179,11 +199,12 @@ template <typename Text> QList<ProjectRoom> parseItems(Text text)
     static constexpr Key Close = "</room>";
     QList<ProjectRoom> rooms;
     TextScan::SharedValues<Text> shared;
+    ResourceLists<Text> known;
     qsizetype v = TextScan::indexOf(text, Key("<room"), 0);
     while (v >= 0) {
         const qsizetype w = TextScan::indexOf(text, Close, v + 5);
         const qsizetype end = w < 0 ? TextScan::size(text) : w + qsizetype(Close.size());
-        rooms.append(readRoom(sliced(text, v, end - v), shared));
+        rooms.append(readRoom(sliced(text, v, end - v), shared, known));
         if (w < 0)
             break;
         v = TextScan::indexOf(text, Key("<room"), end);

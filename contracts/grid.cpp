@@ -148,14 +148,12 @@ GridRange Grid::reshapeColumns(int columns, int changeAt, int count, bool insert
     const QList<GridRange> merges = rowCount() > 0 && oldColumns > 0
                                         ? m_merges.intersecting({0, 0, rowCount() - 1, oldColumns - 1})
                                         : QList<GridRange>();
-    m_rows.reshape(columns, [&](int, GridCell *from, GridCell *to) {
-        for (int column = 0; column < oldColumns; ++column) {
-            const int target = inserting ? (column < changeAt ? column : column + count)
-                                         : (column < changeAt ? column : column - count);
-            if (!inserting && column >= changeAt && column < changeAt + count)
-                continue;
-            to[target] = std::move(from[column]);
-        }
+    m_rows.reshape(columns, [&](int column) {
+        if (column < changeAt)
+            return column;
+        if (inserting)
+            return column + count;
+        return column < changeAt + count ? -1 : column - count;
     });
     for (int row = 0; row < rowCount(); ++row)
         m_merges.unlink({row, 0, row, columns - 1});
@@ -296,6 +294,16 @@ template <class Value> auto assign(Value GridCell::*field, Value value)
     };
 }
 
+auto assignBackground(quint32 colour)
+{
+    return [colour = colour & GridCell::White](GridCell &cell) {
+        if (cell.background() == colour)
+            return false;
+        cell.setBackground(colour);
+        return true;
+    };
+}
+
 auto assignFlag(GridCell::Flag flag, bool on)
 {
     return [flag, on](GridCell &cell) {
@@ -349,12 +357,12 @@ void Grid::setAlignment(int row, int column, int code)
 
 quint32 Grid::background(int row, int column) const
 {
-    return cellAt(row, column)->background;
+    return cellAt(row, column)->background();
 }
 
 void Grid::setBackground(int row, int column, quint32 colour)
 {
-    changeCell(row, column, assign(&GridCell::background, colour & 0xFFFFFF));
+    changeCell(row, column, assignBackground(colour));
 }
 
 bool Grid::wrap(int row, int column) const
@@ -389,13 +397,18 @@ void Grid::setLocked(int row, int column, bool on)
 
 QString Grid::imageKey(int row, int column) const
 {
-    return m_imageKeys.at(cellAt(row, column)->image);
+    return contains(row, column) ? m_imageKeys.at(m_rows.extra(row, column).image) : QString();
 }
 
 void Grid::setImage(int row, int column, const QString &key)
 {
-    if (contains(row, column))
-        changeCell(row, column, assign(&GridCell::image, internName(m_imageKeys, key)));
+    if (!contains(row, column))
+        return;
+    const quint16 image = internName(m_imageKeys, key);
+    if (m_rows.extra(row, column).image == image)
+        return;
+    m_rows.extraForWrite(row, column).image = image;
+    notifyCells(GridRange::cell(row, column));
 }
 
 QString Grid::fontName(int row, int column) const
@@ -440,7 +453,7 @@ void Grid::setRangeAlignment(const GridRange &range, int code)
 
 void Grid::setRangeBackground(const GridRange &range, quint32 colour)
 {
-    changeRange(range, assign(&GridCell::background, colour & 0xFFFFFF));
+    changeRange(range, assignBackground(colour));
 }
 
 void Grid::setRangeWrap(const GridRange &range, bool on)
@@ -476,6 +489,11 @@ void Grid::clearRange(const GridRange &range)
     if (!area.isValid())
         return;
     unmerge(area);
+    for (int row = area.top; row <= area.bottom; ++row) {
+        GridRow &entry = m_rows.at(row);
+        for (int column = area.left; entry.extras && column <= area.right; ++column)
+            entry.extras[column].image = 0;
+    }
     changeRange(area, [](GridCell &cell) {
         cell.resetContent();
         return true;

@@ -47,13 +47,14 @@ GridRange withColumns(GridRange range, Span columns)
 GridRange GridMergeLinks::rangeAt(int row, int column) const
 {
     const GridCell &cell = m_rows.cell(row, column);
-    if (cell.has(GridCell::MergeAnchor))
-        return {row, column, row + cell.linkRows - 1, column + cell.linkColumns - 1};
-    if (!cell.has(GridCell::MergeCovered))
+    if (!cell.isMerged())
         return GridRange::cell(row, column);
-    const int top = row - cell.linkRows;
-    const int left = column - cell.linkColumns;
-    const GridCell &anchor = m_rows.cell(top, left);
+    const GridCellExtra &link = m_rows.extra(row, column);
+    if (cell.has(GridCell::MergeAnchor))
+        return {row, column, row + link.linkRows - 1, column + link.linkColumns - 1};
+    const int top = row - link.linkRows;
+    const int left = column - link.linkColumns;
+    const GridCellExtra &anchor = m_rows.extra(top, left);
     return {top, left, top + anchor.linkRows - 1, left + anchor.linkColumns - 1};
 }
 
@@ -81,9 +82,11 @@ QList<GridRange> GridMergeLinks::crossing(int before) const
         return found;
     const GridCell *cells = m_rows.at(before).cells.get();
     for (int column = 0; column < m_rows.columns(); ++column) {
-        const GridCell &cell = cells[column];
+        if (!cells[column].has(GridCell::MergeCovered))
+            continue;
         // The leftmost covered cell below the anchor row names its range once.
-        if (cell.has(GridCell::MergeCovered) && cell.linkRows > 0 && cell.linkColumns == 0)
+        const GridCellExtra &link = m_rows.extra(before, column);
+        if (link.linkRows > 0 && link.linkColumns == 0)
             found.append(rangeAt(before, column));
     }
     return found;
@@ -99,8 +102,11 @@ void GridMergeLinks::link(const GridRange &range)
             const bool anchor = row == range.top && column == range.left;
             cell.set(GridCell::MergeAnchor, merged && anchor);
             cell.set(GridCell::MergeCovered, merged && !anchor);
-            cell.linkRows = !merged ? 0 : anchor ? range.rowCount() : row - range.top;
-            cell.linkColumns = qint16(!merged ? 0 : anchor ? range.columnCount() : column - range.left);
+            if (!merged && !m_rows.at(row).extras)
+                continue;
+            GridCellExtra &link = m_rows.extraForWrite(row, column);
+            link.linkRows = !merged ? 0 : anchor ? range.rowCount() : row - range.top;
+            link.linkColumns = qint16(!merged ? 0 : anchor ? range.columnCount() : column - range.left);
         }
     }
 }
@@ -108,12 +114,14 @@ void GridMergeLinks::link(const GridRange &range)
 void GridMergeLinks::unlink(const GridRange &range)
 {
     for (int row = range.top; row <= range.bottom; ++row) {
-        GridCell *cells = m_rows.at(row).cells.get();
+        GridRow &entry = m_rows.at(row);
         for (int column = range.left; column <= range.right; ++column) {
-            cells[column].set(GridCell::MergeAnchor, false);
-            cells[column].set(GridCell::MergeCovered, false);
-            cells[column].linkRows = 0;
-            cells[column].linkColumns = 0;
+            entry.cells[column].set(GridCell::MergeAnchor, false);
+            entry.cells[column].set(GridCell::MergeCovered, false);
+            if (entry.extras) {
+                entry.extras[column].linkRows = 0;
+                entry.extras[column].linkColumns = 0;
+            }
         }
     }
 }

@@ -9,6 +9,26 @@ int GridRowStore::blockOf(int row) const
     return int(it - m_starts.begin()) - 1;
 }
 
+namespace {
+
+const GridCellExtra NoExtra;
+
+} // namespace
+
+const GridCellExtra &GridRowStore::extra(int row, int column) const
+{
+    const GridRow &entry = at(row);
+    return entry.extras ? entry.extras[column] : NoExtra;
+}
+
+GridCellExtra &GridRowStore::extraForWrite(int row, int column)
+{
+    GridRow &entry = at(row);
+    if (!entry.extras)
+        entry.extras = std::make_unique<GridCellExtra[]>(std::size_t(m_columns));
+    return entry.extras[column];
+}
+
 void GridRowStore::insert(int before, int count, int height)
 {
     if (m_blocks.empty()) {

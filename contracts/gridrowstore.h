@@ -5,9 +5,11 @@
 #include <memory>
 #include <vector>
 
-// One grid row: its cells side by side in one allocation, and its height.
+// One grid row: its cells side by side in one allocation, their extras (merge links,
+// pictures) in another that only rows with such cells have, and its height.
 struct GridRow {
     std::unique_ptr<GridCell[]> cells;
+    std::unique_ptr<GridCellExtra[]> extras;
     int height = 0;
 };
 
@@ -30,13 +32,18 @@ public:
     }
     GridCell &cell(int row, int column) { return at(row).cells[column]; }
     const GridCell &cell(int row, int column) const { return at(row).cells[column]; }
+    // A row without extras answers empty ones.
+    const GridCellExtra &extra(int row, int column) const;
+    // Gives the row its extras first if it has none.
+    GridCellExtra &extraForWrite(int row, int column);
 
     void insert(int before, int count, int height);
     void remove(int first, int count);
     // Removes every row; the column count stays.
     void clear();
-    // Gives every row a new cell array of `columns` cells, filled by `fill(row, oldCells, newCells)`.
-    template <class Fill> void reshape(int columns, Fill fill);
+    // Gives every row `columns` cells; the cell and extra of old column c move to
+    // column `target(c)`, or are dropped when it answers -1. Other cells are empty.
+    template <class Target> void reshape(int columns, Target target);
 
 private:
     static constexpr std::size_t BlockSize = 256;
@@ -52,15 +59,24 @@ private:
     int m_columns = 0;
 };
 
-template <class Fill> void GridRowStore::reshape(int columns, Fill fill)
+template <class Target> void GridRowStore::reshape(int columns, Target target)
 {
+    const int oldColumns = m_columns;
     m_columns = columns;
-    int row = 0;
     for (std::vector<GridRow> &block : m_blocks) {
         for (GridRow &entry : block) {
-            auto cells = std::make_unique<GridCell[]>(columns);
-            fill(row++, entry.cells.get(), cells.get());
+            auto cells = std::make_unique<GridCell[]>(std::size_t(columns));
+            auto extras = entry.extras ? std::make_unique<GridCellExtra[]>(std::size_t(columns)) : nullptr;
+            for (int column = 0; column < oldColumns; ++column) {
+                const int to = target(column);
+                if (to < 0 || to >= columns)
+                    continue;
+                cells[to] = std::move(entry.cells[column]);
+                if (extras)
+                    extras[to] = entry.extras[column];
+            }
             entry.cells = std::move(cells);
+            entry.extras = std::move(extras);
         }
     }
 }

@@ -172,14 +172,14 @@ void BudgetTable::writeItemRow(int index)
     const Precision precision = m_estimate.precision();
     writeBoth(index, CellText::CategoryColumn, row.item.categoryKind);
     for (int c = CellText::NameColumn; c <= LastTextColumn; ++c)
-        writeBoth(index, c, CellText::itemCell(row, c, precision));
+        writeBoth(index, c, m_cellTexts.itemCell(row, c, precision));
     writeItemNumber(index, m_estimate.itemNumber(index));
     m_table.setImage(index + TableHeaderRows, OperationColumn, QStringLiteral("del"));
 }
 
 void BudgetTable::writeItemNumber(int index, int number)
 {
-    writeBoth(index, CellText::NumberColumn, CellText::itemNumberText(number));
+    writeBoth(index, CellText::NumberColumn, m_cellTexts.itemNumber(number));
 }
 
 void BudgetTable::styleItemRow(int index)
@@ -244,7 +244,7 @@ void BudgetTable::showChange(const EstimateChange &change)
         const EstimateRow &row = m_estimate.rows().at(index);
         for (int column : change.itemColumns) {
             if (column != CellText::NumberColumn)
-                writeBoth(index, column, CellText::itemCell(row, column, m_estimate.precision()));
+                writeBoth(index, column, m_cellTexts.itemCell(row, column, m_estimate.precision()));
         }
         if (textColumns && change.insertedCount == 0)
             fitRow(index + TableHeaderRows);

@@ -3,6 +3,7 @@
 #include "columnlayout.h"
 #include "estimate.h"
 #include "estimatedocument.h"
+#include "sharedcelltexts.h"
 #include "tableclick.h"
 
 #include <QList>
@@ -180,6 +181,7 @@ private:
     Prompter &m_prompter;
     const GridTextMeasure *m_measure = nullptr;
     QMetaObject::Connection m_listening;
+    SharedCellTexts m_cellTexts;
 
     bool m_showLoss = true;
     bool m_showTax = true;

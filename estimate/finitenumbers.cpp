@@ -40,9 +40,13 @@ int FiniteNumbers::clear(BrandData &b)
     for (float *rate :
          {&b.loss, &b.tax, &b.materialprofit, &b.machineprofit, &b.laborprofit, &b.managementprofit})
         n += clearRate(*rate);
+    // Lists read alike are shared between items: only one that needs clearing gets its own copy.
     for (QList<MtLine> *lines : {&b.materials, &b.machines}) {
-        for (MtLine &line : *lines)
-            n += clear(line);
+        for (qsizetype i = 0; i < lines->size(); ++i) {
+            const MtLine &line = lines->at(i);
+            if (!holds(line.price) || !holds(line.num))
+                n += clear((*lines)[i]);
+        }
     }
     return n;
 }

@@ -3,12 +3,14 @@
 #include "app/projectfileencoding.h"
 #include "app/projectfilereader.h"
 #include "app/projectfilewriter.h"
+#include "estimate/finitenumbers.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <limits>
 #include <string>
 
 namespace {
@@ -256,6 +258,76 @@ TEST(ProjectFileReader, MtLinesBelongOnlyToTheirItem)
     ASSERT_EQ(rooms.value(0).items.size(), 2);
     EXPECT_TRUE(rooms[0].items[0].brand.materials.isEmpty());
     EXPECT_EQ(rooms[0].items[1].brand.materials.size(), 1);
+}
+
+// Items whose mt lines read alike share one copy of their lists; any difference in the
+// lines' text, or a line that only one of them has, gives each its own.
+TEST(ProjectFileReader, ItemsWithTheSameMtLinesShareTheirLists)
+{
+    const char16_t *line = u"<mt name=\"草皮\" classify=\"材料\" price=\"12.5\" num=\"1\" />"
+                           u"<mt name=\"压路机\" classify=\"机械\" price=\"350\" num=\"0.1\" />";
+    struct Case {
+        const char16_t *second;
+        bool shared;
+    };
+    const Case cases[] = {
+        {line, true},
+        {u"<mt name=\"草皮\" classify=\"材料\" price=\"12.5\" num=\"2\" />"
+         u"<mt name=\"压路机\" classify=\"机械\" price=\"350\" num=\"0.1\" />",
+         false},
+        {u"<mt name=\"草皮\" classify=\"材料\" price=\"12.5\" num=\"1\" />", false},
+        {u"<mt name=\"草皮\" classify=\"材料\" price=\"12.5\" num=\"1\" />"
+         u"<mt name=\"压路机\" classify=\"机械\" price=\"350\" num=\"0.1\" /><mt name=\"x\" />",
+         false},
+    };
+    for (const Case &c : cases) {
+        for (const char16_t *between : {u"", u"</room><room name=\"b\">"}) {
+            const QString text = u(u"<room name=\"a\"><construction name=\"p\"><brand num=\"1\">") + u(line) +
+                                 u(u"</brand></construction>") + u(between) +
+                                 u(u"<construction name=\"q\"><brand num=\"2\">") + u(c.second) +
+                                 u(u"</brand></construction></room>");
+            SCOPED_TRACE(text.toStdString());
+            const QList<ProjectRoom> rooms = ParseProjectItems(text);
+            QList<ConstructItem> items;
+            for (const ProjectRoom &room : rooms)
+                items += room.items;
+            ASSERT_EQ(items.size(), 2);
+            const BrandData &p = items[0].brand;
+            const BrandData &q = items[1].brand;
+            ASSERT_EQ(p.materials.size(), 1);
+            ASSERT_EQ(p.machines.size(), 1);
+            EXPECT_EQ(p.materials[0].price, 12.5f);
+            EXPECT_EQ(p.machines[0].name, u(u"压路机"));
+            EXPECT_EQ(q.num, 2.0f);
+            EXPECT_EQ(p.materials.isSharedWith(q.materials), c.shared);
+            EXPECT_EQ(p.machines.isSharedWith(q.machines), c.shared);
+            EXPECT_EQ(p.materials == q.materials && p.machines == q.machines, c.shared);
+            // Each item still reads as it would alone.
+            const QString alone = u(u"<room><construction><brand>") + u(c.second) + u(u"</brand></construction></room>");
+            const BrandData single = ParseProjectItems(alone).value(0).items.value(0).brand;
+            EXPECT_EQ(q.materials, single.materials);
+            EXPECT_EQ(q.machines, single.machines);
+        }
+    }
+}
+
+// Clearing numbers that no float holds must not reach an item that shares the lists, and
+// an item with nothing to clear keeps sharing them.
+TEST(ProjectFileReader, ClearingOneItemsNumbersLeavesItsSharersAlone)
+{
+    BrandData broken;
+    broken.materials = {MtLine{u(u"0"), u(u"沙"), u(u"材料"), {}, u(u"t"), std::numeric_limits<float>::infinity(), 1.0f, {}, {}}};
+    broken.machines = {MtLine{u(u"1"), u(u"机"), u(u"机械"), {}, {}, 5.0f, 0.1f, {}, {}}};
+    BrandData sharer = broken;
+    EXPECT_EQ(FiniteNumbers::clear(broken), 1);
+    EXPECT_EQ(broken.materials[0].price, 0.0f);
+    EXPECT_EQ(sharer.materials[0].price, std::numeric_limits<float>::infinity());
+    EXPECT_TRUE(broken.machines.isSharedWith(sharer.machines));
+    BrandData sound = sharer;
+    sound.materials[0].price = 3.0f;
+    const BrandData soundSharer = sound;
+    EXPECT_EQ(FiniteNumbers::clear(sound), 0);
+    EXPECT_TRUE(sound.materials.isSharedWith(soundSharer.materials));
 }
 
 TEST(ProjectFileReader, RateTextsOnlyWhenTheFileHasARateElement)

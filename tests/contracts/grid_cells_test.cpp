@@ -161,6 +161,69 @@ TEST(GridCells, ColumnsCarryTheirContentsWidthsAndFormats)
     EXPECT_EQ(grid.columnWidth(1), 77);
 }
 
+// Pictures and merge links are kept beside the row, not in the cell: they must travel with
+// their cell through every change of shape, and the cell's own fields with them.
+TEST(GridCells, PicturesAndMergesTravelWithTheirCellsThroughShapeChanges)
+{
+    struct Case {
+        const char *change;
+        void (*apply)(Grid &);
+        int row; // where the cell at (2, 2) ends up
+        int column;
+    };
+    const Case cases[] = {
+        {"rows inserted above", [](Grid &g) { g.insertRows(0, 3); }, 5, 2},
+        {"rows removed above", [](Grid &g) { g.removeRows(0, 2); }, 0, 2},
+        {"columns inserted before", [](Grid &g) { g.insertColumns(1, 2); }, 2, 4},
+        {"columns removed before", [](Grid &g) { g.removeColumns(0, 1); }, 2, 1},
+        {"columns inserted after", [](Grid &g) { g.insertColumns(5, 1); }, 2, 2},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.change);
+        Grid grid(5, 5);
+        grid.setImage(2, 2, QStringLiteral("del"));
+        grid.setText(2, 2, QStringLiteral("图"));
+        grid.setBackground(2, 2, 0x123456);
+        grid.setWrap(2, 2, true);
+        grid.setLocked(2, 2, true);
+        grid.setImage(4, 4, QStringLiteral("More_Blue"));
+        grid.merge({2, 2, 3, 3});
+        c.apply(grid);
+        EXPECT_EQ(grid.imageKey(c.row, c.column), QStringLiteral("del"));
+        EXPECT_EQ(grid.text(c.row, c.column), QStringLiteral("图"));
+        EXPECT_EQ(grid.background(c.row, c.column), 0x123456u);
+        EXPECT_TRUE(grid.wrap(c.row, c.column));
+        EXPECT_TRUE(grid.locked(c.row, c.column));
+        EXPECT_FALSE(grid.bold(c.row, c.column));
+        EXPECT_EQ(grid.mergedRangeAt(c.row + 1, c.column + 1),
+                  GridRange(c.row, c.column, c.row + 1, c.column + 1));
+        EXPECT_EQ(grid.imageKey(c.row + 2, c.column + 2), QStringLiteral("More_Blue"));
+        int pictures = 0;
+        for (int row = 0; row < grid.rowCount(); ++row) {
+            for (int column = 0; column < grid.columnCount(); ++column)
+                pictures += !grid.imageKey(row, column).isEmpty();
+        }
+        EXPECT_EQ(pictures, 2);
+    }
+}
+
+TEST(GridCells, ClearingACellDropsItsPictureButNotTheMergeAroundIt)
+{
+    Grid grid(3, 3);
+    grid.setImage(0, 0, QStringLiteral("del"));
+    grid.setImage(0, 2, QStringLiteral("More_Blue"));
+    grid.merge({1, 0, 2, 1});
+    grid.setImage(1, 0, QStringLiteral("del"));
+    grid.clearRange({0, 0, 0, 1});
+    EXPECT_TRUE(grid.imageKey(0, 0).isEmpty());
+    EXPECT_EQ(grid.imageKey(0, 2), QStringLiteral("More_Blue"));
+    EXPECT_EQ(grid.imageKey(1, 0), QStringLiteral("del"));
+    EXPECT_EQ(grid.mergedRangeAt(2, 1), GridRange(1, 0, 2, 1));
+    grid.clearRange({1, 0, 1, 0});
+    EXPECT_TRUE(grid.imageKey(1, 0).isEmpty());
+    EXPECT_EQ(grid.mergedRangeAt(1, 1), GridRange::cell(1, 1));
+}
+
 TEST(GridCells, ClearResetsCellsAndMergesButKeepsTheLayout)
 {
     Grid grid(3, 3);

@@ -66,16 +66,79 @@ TEST(GridRowStore, KeepsRowOrderThroughInsertsAndRemovalsAcrossBlocks)
 TEST(GridRowStore, NewRowsHaveEmptyCellsOfTheColumnCount)
 {
     GridRowStore store;
-    store.reshape(4, [](int, GridCell *, GridCell *) {});
+    store.reshape(4, [](int column) { return column; });
     store.insert(0, 2, 30);
     EXPECT_EQ(store.at(1).height, 30);
     store.cell(1, 3).text = QStringLiteral("x");
-    store.reshape(5, [](int, GridCell *from, GridCell *to) {
-        for (int column = 0; column < 4; ++column)
-            to[column + 1] = from[column];
-    });
+    store.reshape(5, [](int column) { return column + 1; });
     EXPECT_EQ(store.cell(1, 4).text, QStringLiteral("x"));
     EXPECT_TRUE(store.cell(1, 0).text.isEmpty());
+}
+
+// The flags share a word with the background colour: setting either must leave the other.
+TEST(GridRowStore, CellFieldsAreIndependentAtTheirExtremes)
+{
+    struct Case {
+        quint32 background;
+        quint8 flags;
+        quint16 fontName;
+        quint8 alignment;
+        quint8 fontSize;
+    };
+    const GridCell::Flag all[] = {GridCell::Wrap, GridCell::Bold, GridCell::Locked, GridCell::MergeAnchor,
+                                  GridCell::MergeCovered};
+    const Case cases[] = {
+        {0x000000, 0x1F, 0xFFFF, 0xFF, 0xFF},
+        {0xFFFFFF, 0x00, 0, 0, 0},
+        {0xFFFFFF, 0x1F, 1, 15, 1},
+        {0x800001, 0x15, 0x8000, 5, 200},
+        {0x00FF00, 0x0A, 7, 14, 9},
+    };
+    for (const Case &c : cases) {
+        GridCell cell;
+        cell.text = QStringLiteral("材料");
+        for (GridCell::Flag flag : all)
+            cell.set(flag, c.flags & flag);
+        cell.setBackground(c.background);
+        cell.fontName = c.fontName;
+        cell.alignment = c.alignment;
+        cell.fontSize = c.fontSize;
+        EXPECT_EQ(cell.background(), c.background);
+        for (GridCell::Flag flag : all)
+            EXPECT_EQ(cell.has(flag), bool(c.flags & flag)) << int(flag);
+        EXPECT_EQ(cell.isMerged(), bool(c.flags & (GridCell::MergeAnchor | GridCell::MergeCovered)));
+        EXPECT_EQ(cell.fontName, c.fontName);
+        EXPECT_EQ(cell.alignment, c.alignment);
+        EXPECT_EQ(cell.fontSize, c.fontSize);
+        EXPECT_EQ(cell.text, QStringLiteral("材料"));
+        cell.resetContent();
+        EXPECT_EQ(cell.background(), GridCell::White);
+        EXPECT_TRUE(cell.text.isEmpty());
+        for (GridCell::Flag flag : all) {
+            const bool kept = flag == GridCell::MergeAnchor || flag == GridCell::MergeCovered;
+            EXPECT_EQ(cell.has(flag), kept && (c.flags & flag)) << int(flag);
+        }
+    }
+}
+
+TEST(GridRowStore, ExtrasAreEmptyUntilWrittenAndMoveWithTheirRowAndColumn)
+{
+    GridRowStore store;
+    store.reshape(3, [](int column) { return column; });
+    store.insert(0, 4, 20);
+    EXPECT_EQ(store.extra(2, 1), GridCellExtra());
+    EXPECT_FALSE(store.at(2).extras);
+    store.extraForWrite(2, 1) = {-7, 3, 9};
+    EXPECT_FALSE(store.at(1).extras);
+    store.insert(0, 300, 20); // moves the row into another block
+    EXPECT_EQ(store.extra(302, 1), GridCellExtra({-7, 3, 9}));
+    EXPECT_EQ(store.extra(302, 0), GridCellExtra());
+    store.reshape(4, [](int column) { return column == 0 ? -1 : column + 1; });
+    EXPECT_EQ(store.extra(302, 2), GridCellExtra({-7, 3, 9}));
+    EXPECT_EQ(store.extra(302, 1), GridCellExtra());
+    EXPECT_FALSE(store.at(301).extras);
+    store.remove(0, 302);
+    EXPECT_EQ(store.extra(0, 2), GridCellExtra({-7, 3, 9}));
 }
 
 } // namespace

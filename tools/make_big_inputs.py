@@ -6,8 +6,9 @@
     python3 tools/make_big_inputs.py categories OUT.xml [COUNT]   # a template of COUNT categories without id=
     python3 tools/make_big_inputs.py lineends OUT [MIB]           # a project or template of nothing but CR LF
 
-The layouts are those of the program's writers (BOM, CR LF), so `resave` of a grid project gives the
-same bytes back.
+The layouts are those of the program's writers (BOM, CR LF). A grid project's rooms mix their categories;
+reading puts each item at the end of its category group, so the first `resave` orders them by category and
+every `resave` after it gives the same bytes back.
 """
 import sys
 

@@ -30,6 +30,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -748,6 +750,69 @@ TEST_F(MainWindowTest, AnEditOfAKilledProgramIsOfferedAtTheNextStart)
     EXPECT_EQ(shownInTable(*m_window, row, 6), edited);
     EXPECT_EQ(m_context->document().currentProjectPath, SampleProject);
     EXPECT_TRUE(m_context->document().modified);
+}
+
+} // namespace
+
+namespace {
+
+void dropFiles(QWidget *window, const QStringList &paths)
+{
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(path);
+    QMimeData data;
+    data.setUrls(urls);
+    const QPointF place(window->width() / 2.0, window->height() / 2.0);
+    QDragEnterEvent enter(place.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(place, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &drop);
+}
+
+// Files dragged from a file manager onto the window: the project among them opens, other files
+// are passed over; with unsaved edits the prompt comes first, and 取消 keeps the project as it is.
+TEST_F(MainWindowTest, AProjectDroppedOnTheWindowOpensAfterTheUnsavedEditsWereAskedAbout)
+{
+    const QString copy = m_documents.filePath(QStringLiteral("dropped.gzj"));
+    ASSERT_TRUE(QFile::copy(SampleProject, copy));
+    const QString note = m_documents.filePath(QStringLiteral("readme.txt"));
+    {
+        QFile text(note);
+        ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+        text.write("not a project");
+    }
+    ASSERT_EQ(m_context->estimate().rowCount(), 0);
+    dropFiles(m_window.get(), {note, copy});
+    EXPECT_EQ(m_context->document().currentProjectPath, copy);
+    EXPECT_GT(m_context->estimate().rowCount(), 3);
+    EXPECT_TRUE(m_window->windowTitle().contains(QStringLiteral("dropped.gzj"))) << m_window->windowTitle().toStdString();
+    EXPECT_EQ(roomsTreeNames(*m_window), m_context->estimate().roomNames());
+    EXPECT_FALSE(m_context->document().modified);
+
+    // An edit, then the same file dropped again: asked first; 取消 leaves the edit in place.
+    const int row = firstItemRow(*m_context);
+    ASSERT_GE(row, 0);
+    QAbstractItemModel *model = m_window->panes().table()->gridView()->model();
+    ASSERT_TRUE(model->setData(model->index(row, 6), QStringLiteral("123")));
+    const QString edited = shownInTable(*m_window, row, 6);
+    QString question;
+    onNextModal([&question](QWidget *modal) {
+        for (QLabel *label : modal->findChildren<QLabel *>())
+            question += label->text();
+        modal->findChild<QPushButton *>(QStringLiteral("TipsDlgCancel"))->click();
+    });
+    dropFiles(m_window.get(), {copy});
+    EXPECT_TRUE(question.contains(QStringLiteral("是否保存"))) << question.toStdString();
+    EXPECT_EQ(shownInTable(*m_window, row, 6), edited);
+    EXPECT_TRUE(m_context->document().modified);
+
+    // 否: the file is read again as it is on disk.
+    onNextModal([](QWidget *modal) { modal->findChild<QPushButton *>(QStringLiteral("TipsDlgNO"))->click(); });
+    dropFiles(m_window.get(), {copy});
+    EXPECT_NE(shownInTable(*m_window, row, 6), edited);
+    EXPECT_FALSE(m_context->document().modified);
 }
 
 } // namespace

@@ -118,6 +118,8 @@ public:
     void removeGridRows(int firstIndex, int count);
     void styleItemRow(int index);
     void insertGridRows(int index, int count);
+    // The same text into an estimate row's cell of the table and of the bill.
+    void writeBoth(int index, int column, const QString &text);
 
     // Accessors.
     Estimate &estimate() { return m_estimate; }
@@ -166,7 +168,6 @@ private:
     void showRoomCell(int index);
     void fitRow(int gridRow);
     void writeItemNumber(int index, int number);
-    void writeBoth(int index, int column, const QString &text);
     TableClick clickOnEstimateRow(int row, int column);
     TableClick moveMenuFor(int index);
     void applyColumnWidths();

@@ -131,10 +131,8 @@ CellEdit BillLists::onBillCellEdited(BudgetTable &table, int row, int column, co
         return edit;
     }
     // An applied edit reached both grids through the document's change.
-    if (!edit.change.applied) {
-        table.bill().setText(row, column, edit.cellText);
-        table.table().setText(index + BudgetTable::TableHeaderRows, column, edit.cellText);
-    }
+    if (!edit.change.applied)
+        table.writeBoth(index, column, edit.cellText);
     fitBillWidths();
     // The resources were summed with the old quantity and prices.
     if (edit.change.applied)

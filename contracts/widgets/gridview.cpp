@@ -202,6 +202,13 @@ void GridView::showActiveCell(int row, int column)
     m_syncingCurrent = false;
 }
 
+void GridView::setEditsAreRequests(bool requests)
+{
+    m_editsAreRequests = requests;
+    if (m_model)
+        m_model->setEditsAreRequests(requests);
+}
+
 void GridView::showTopLeft()
 {
     m_topLeftOnShow = !isVisible();
@@ -328,13 +335,6 @@ int GridView::fixedRowsHeight() const
 }
 
 // Rows taller than half the viewport would leave too little room to scroll under them; they scroll along.
-void GridView::setEditsAreRequests(bool requests)
-{
-    m_editsAreRequests = requests;
-    if (m_model)
-        m_model->setEditsAreRequests(requests);
-}
-
 int GridView::frozenBandHeight() const
 {
     if (verticalOffset() <= 0)
